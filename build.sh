@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Ornaveld build driver: ./build.sh run | test | bench | fuzz
+# Installs the Debian packages that are missing, configures and builds with the CMake
+# presets, and then does what the verb asks.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libbenchmark-dev
+          fonts-liberation poppler-utils)
+JOBS=$(nproc 2>/dev/null || echo 2)
+
+install_packages() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Ontbrekende pakketten. Voer eerst uit:"
+        echo "  sudo apt-get install -y ${missing[*]}"
+        exit 1
+    fi
+    echo "== apt-get install ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq "${missing[@]}"
+}
+
+build() { # preset
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j "$JOBS"
+}
+
+run_tests() { # preset
+    echo "== tests ($1)"
+    ctest --preset "$1" -j "$JOBS"
+}
+
+verb=${1:-}
+case "$verb" in
+run)
+    install_packages
+    build release
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        exec ./build/release/src/ui/ornaveld examples/voorbeeld.orv
+    fi
+    exec ./build/release/src/cli/ornaveld-cli dump examples/voorbeeld.orv
+    ;;
+test)
+    install_packages
+    build release
+    run_tests release
+    build asan
+    run_tests asan
+    ;;
+bench)
+    install_packages
+    build release
+    ./build/release/bench/ornaveld_bench --benchmark_repetitions=5 \
+        --benchmark_report_aggregates_only=true "${@:2}"
+    ;;
+fuzz)
+    install_packages
+    build fuzz
+    seconds=${FUZZ_SECONDS:-60}
+    for target in build/fuzz/fuzz/fuzz_*; do
+        [ -x "$target" ] || continue
+        name=$(basename "$target")
+        mkdir -p "fuzz-corpus/$name"
+        echo "== $name (${seconds} s)"
+        "$target" -max_total_time="$seconds" -print_final_stats=1 "fuzz-corpus/$name" fuzz/seeds/"$name"
+    done
+    ;;
+*)
+    echo "Gebruik: ./build.sh run | test | bench | fuzz"
+    exit 2
+    ;;
+esac

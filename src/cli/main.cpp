@@ -1,0 +1,17 @@
+#include "cli/commands.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int code = orv::cli::run(args, out, err);
+    out.flush();
+    err.flush();
+    return code;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The options that results, report and pdf share, and the loading of the project, the
+// settings and the options into a fresh state before a calculation command runs.
+
+#include "model/state.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <QTextStream>
+#include <array>
+#include <optional>
+
+namespace orv::cli {
+
+struct RunOptions {
+    QString projectFile;
+    int kind = 0;
+    std::array<int, 4> sections{1, 1, 1, 0};
+    QChar decimal;                 // null: the system locale's
+    std::optional<QString> user;   // --user
+    QString settingsFile;          // --settings
+    QString output;                // -o
+    std::optional<int> totalSurcharge;
+    std::optional<int> orientation; // 1 portrait, 2 landscape
+    QString font;
+    int fontSize = 0;
+};
+
+// Parses args (after the subcommand word). On wrong usage writes a Dutch message to err
+// and returns kExitUsage; otherwise kExitDone.
+int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& err);
+
+// Reads the project (and the settings file when given) into state, applies --user,
+// --total-surcharge and --decimal. Returns kExitFile with the message on err when a file is
+// missing, unreadable or invalid; otherwise kExitDone.
+int loadRunState(const RunOptions& options, State& state, QTextStream& err);
+
+} // namespace orv::cli

@@ -1,0 +1,67 @@
+#pragma once
+// The whole working state of one run, owned by main and handed by reference to every
+// procedure. A test makes a fresh one. It is large (a few hundred KiB): keep it on the heap.
+
+#include "model/records.h"
+
+#include <QString>
+#include <array>
+
+namespace orv {
+
+// Settings that outlive a run: they live in "Ornaveld.set".
+struct SettingsData {
+    QString userName = QString(kUserNameWidth, QLatin1Char(' '));
+    QString userNameLabel = QString(kUserNameWidth, QLatin1Char(' '));
+    qint16 paperOrientation = 0; // 1 "A4, staand", 2 "A4, liggend", 0 not yet set
+    QString printFontName = QString(kPrintFontNameWidth, QLatin1Char(' '));
+    qint16 printFontSize = 0;
+    qint16 headerStyle = 0; // 1 normal, 2 italic, 3 bold, 4 bold italic; 0 not yet set
+    qint16 bodyStyle1 = 0;
+    qint16 bodyStyle2 = 0;
+    qint16 libraryCount = 0;
+    std::array<LibraryEntry, kMaxLibrary + 1> library{}; // entries 1..libraryCount
+};
+
+struct State {
+    // Project data. sources[0][0].surchargeKx is the surcharge on the total level.
+    std::array<std::array<SourceRecord, kMaxSources + 1>, kKinds> sources{};
+    std::array<qint16, kKinds> sourceCount{0, 0};
+    ProjectRecord project{};
+
+    // Results, parallel to sources (row 0 unused).
+    std::array<std::array<SourceResult, kMaxSources + 1>, kKinds> results{};
+    double totalLaeq[kPeriods] = {0, 0, 0};
+    double totalLamax[kPeriods] = {0, 0, 0};
+    double penalisedLevel[kPeriods] = {0, 0, 0};
+    double letmaal = 0;
+    double lden = 0;
+    double lnight = 0;
+    double correctedLw[kKinds][kMaxSources + 1][kPeriods] = {};
+    double cumulativeLw[kPeriods] = {0, 0, 0};
+    double replacementHeight = 0;
+    qint16 periodHours[kPeriods] = {12, 4, 8};
+
+    // Settings file contents.
+    SettingsData settings{};
+
+    // Report: kind 1..3, section flags 0..3 (non-zero = include), the ten blocks of text.
+    int reportKind = 0;
+    int sectionFlags[4] = {0, 0, 0, 0};
+    bool sectionsConfirmed = false;
+    QString reportBlocks[10];
+
+    // Main-window working state.
+    QString programFolder;
+    QString pendingOpenName;
+    QString projectPath;
+    QString todayText;
+    QString crlf = QStringLiteral("\r\n");
+};
+
+// Empties the project and its results: both counts 0, every source record blank, the
+// project at its defaults, every result cell and the assessment values 0. correctedLw,
+// cumulativeLw and replacementHeight are left alone: the emission command rewrites them.
+void Reset(State& state);
+
+} // namespace orv

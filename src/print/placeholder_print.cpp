@@ -1,0 +1,1 @@
+// the print library gets its painter surface here

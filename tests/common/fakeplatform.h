@@ -1,0 +1,105 @@
+#pragma once
+// A scripted Platform: answers come from queues the test fills, and every message box,
+// input box and dialog is recorded so that a test asserts the exact Dutch text.
+
+#include "app/platform.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+namespace orvtest {
+
+struct RecordedMessage {
+    QString text;
+    orv::MsgIcon icon;
+    orv::MsgButtons buttons;
+    QString caption;
+};
+
+class FakePlatform : public orv::Platform {
+public:
+    int messageBox(const QString& text, orv::MsgIcon icon, orv::MsgButtons buttons,
+                   const QString& caption) override
+    {
+        messages.append({text, icon, buttons, caption});
+        log.append(QStringLiteral("message:") + caption);
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return buttons == orv::MsgButtons::YesNo ? orv::kAnswerNo : orv::kAnswerOk;
+    }
+    QString inputBox(const QString& prompt, const QString& caption,
+                     const QString& defaultText) override
+    {
+        inputPrompts.append(prompt);
+        inputCaptions.append(caption);
+        inputDefaults.append(defaultText);
+        log.append(QStringLiteral("input:") + caption);
+        return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
+    }
+    orv::FileDialogAnswer openFileDialog(const orv::FileDialogRequest& request) override
+    {
+        openRequests.append(request);
+        log.append(QStringLiteral("open-dialog"));
+        return openAnswers.isEmpty() ? orv::FileDialogAnswer{} : openAnswers.dequeue();
+    }
+    orv::FileDialogAnswer saveFileDialog(const orv::FileDialogRequest& request) override
+    {
+        saveRequests.append(request);
+        log.append(QStringLiteral("save-dialog"));
+        return saveAnswers.isEmpty() ? orv::FileDialogAnswer{} : saveAnswers.dequeue();
+    }
+    void setBusy(bool on) override
+    {
+        busy = on;
+        log.append(on ? QStringLiteral("busy") : QStringLiteral("idle"));
+    }
+    bool startProgram(const QString& program) override
+    {
+        startedPrograms.append(program);
+        return startSucceeds;
+    }
+    void openMail(const QString& address, const QString& subject) override
+    {
+        mails.append(address + QLatin1Char('|') + subject);
+    }
+    QString currentDirectory() const override { return currentDir; }
+    bool setCurrentDirectory(const QString& folder) override
+    {
+        currentDir = folder;
+        log.append(QStringLiteral("cd:") + folder);
+        return true;
+    }
+    bool composeSections(int reportKind, std::array<int, 4>& flags) override
+    {
+        sectionKinds.append(reportKind);
+        log.append(QStringLiteral("sections"));
+        flags = sectionFlags;
+        return sectionsConfirm;
+    }
+
+    // Scripted answers.
+    QQueue<int> answers;
+    QQueue<QString> inputAnswers;
+    QQueue<orv::FileDialogAnswer> openAnswers;
+    QQueue<orv::FileDialogAnswer> saveAnswers;
+    std::array<int, 4> sectionFlags{1, 1, 1, 1};
+    bool sectionsConfirm = true;
+    bool startSucceeds = true;
+    QString currentDir = QStringLiteral("/");
+
+    // Records.
+    QList<RecordedMessage> messages;
+    QStringList inputPrompts, inputCaptions, inputDefaults;
+    QList<orv::FileDialogRequest> openRequests, saveRequests;
+    QStringList startedPrograms, mails;
+    QList<int> sectionKinds;
+    QStringList log;
+    bool busy = false;
+};
+
+inline orv::FileDialogAnswer chosen(const QString& path) { return {false, path}; }
+inline orv::FileDialogAnswer cancelled() { return {true, QString()}; }
+
+} // namespace orvtest

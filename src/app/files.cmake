@@ -1,0 +1,1 @@
+# project and settings file sources

@@ -1,0 +1,1 @@
+# text overview, print settings, report sections

@@ -1,0 +1,23 @@
+#pragma once
+// The text overview: the three reports as fixed-pitch text in ten blocks.
+
+#include "model/state.h"
+
+#include <QString>
+
+namespace orv {
+
+// Empties the ten report blocks and writes the report of the given kind (1..3) into them,
+// with the section flags in state. Report kind 2 forms the assessment values (period
+// totals, Letmaal, Lden, Lnight) at its point in the report. Other kinds leave the blocks
+// empty.
+void MaakOverzicht(State& state, int reportKind);
+
+// The value formatted with the display format and right-aligned in width characters; a
+// value longer than the width is returned whole.
+QString FormatKolom(double value, QStringView format, int width);
+
+// The report text: the ten blocks joined.
+QString reportText(const State& state);
+
+} // namespace orv

@@ -1,0 +1,1 @@
+# list(APPEND APP_TEST_SOURCES ...) for the main-window state and helper tests

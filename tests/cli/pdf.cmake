@@ -1,0 +1,1 @@
+# list(APPEND CLI_TEST_SOURCES ...)

@@ -1,0 +1,3 @@
+#include "common/testregistry.h"
+
+ORV_TEST_MAIN_GUILESS

@@ -1,0 +1,1 @@
+# list(APPEND REPORT_TEST_SOURCES ...)

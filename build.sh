@@ -43,9 +43,12 @@ run)
     install_packages
     build release
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-        exec ./build/release/src/ui/ornaveld examples/voorbeeld.orv
+        # The program folder is the current directory: the example's Ornaveld.set is found there.
+        cd examples
+        exec ../build/release/src/ui/ornaveld voorbeeld.orv
     fi
-    exec ./build/release/src/cli/ornaveld-cli dump examples/voorbeeld.orv
+    exec ./build/release/src/cli/ornaveld-cli report examples/voorbeeld.orv --kind 2 \
+        --settings examples/Ornaveld.set
     ;;
 test)
     install_packages

@@ -14,6 +14,9 @@ namespace orv {
 constexpr int kSourceRecordSize = 168;
 constexpr int kProjectRecordSize = 165;
 
+// Length of a project file with these counts: 2 + 168 L + 2 + 168 M + 165.
+qsizetype projectFileSize(int lineCount, int mobileCount);
+
 // Bytes of a project file for the sources and project in state.
 QByteArray encodeProject(const State& state);
 // Checks the bytes whole first (counts 0..500, length), and only then fills sourceCount,

@@ -1,1 +1,2 @@
-# list(APPEND APP_TEST_SOURCES ...) for the file tests
+# the project and settings file tests and the check of the bundled examples
+list(APPEND APP_TEST_SOURCES filetestutil.h tst_projectfile.cpp)

@@ -1,0 +1,65 @@
+#include "calc/surcharge.h"
+
+#include "app/numberformat.h"
+#include "calc/calcmath.h"
+
+namespace orv {
+
+using calc::log10Classic;
+using calc::pow10;
+
+double surchargedTotal(double total, double sourceLevel, double hours, double periodHours,
+                       double k) {
+    if (hours >= periodHours) return total + k;
+    const double restEnergy = pow10(total / 10.0) - pow10(sourceLevel / 10.0);
+    // Levels a rounding apart leave no rest of the site: the source is the whole total.
+    if (!(restEnergy > 0)) return sourceLevel + k;
+    const double rest = 10.0 * log10Classic(restEnergy);
+    const double restSilent = 10.0 * log10Classic((periodHours - hours) / periodHours) + rest;
+    const double restOperating = 10.0 * log10Classic(hours / periodHours) + rest;
+    const double surcharged =
+        10.0 * log10Classic(pow10(restOperating / 10.0) + pow10(sourceLevel / 10.0)) + k;
+    return 10.0 * log10Classic(pow10(restSilent / 10.0) + pow10(surcharged / 10.0));
+}
+
+QString RatedLevel::message() const {
+    switch (status) {
+    case Status::TotalMissing:
+        return QStringLiteral("LAeq(totaal) niet ingevuld!");
+    case Status::SourceAboveTotal:
+        return QStringLiteral("LAeq(deelbron) is groter dan LAeq(totaal)!");
+    case Status::Ok:
+        break;
+    }
+    return {};
+}
+
+RatedLevel ratedLevel(double total, double sourceLevel, double hours, double periodHours, int k) {
+    if (total == 0) return {RatedLevel::Status::TotalMissing, 0};
+    if (sourceLevel > total) return {RatedLevel::Status::SourceAboveTotal, 0};
+    if (sourceLevel == 0 || hours == 0) return {RatedLevel::Status::Ok, total};
+    if (sourceLevel == total) return {RatedLevel::Status::Ok, sourceLevel + k};
+    return {RatedLevel::Status::Ok, surchargedTotal(total, sourceLevel, hours, periodHours, k)};
+}
+
+QString ratedLevelText(double value) {
+    return QStringLiteral("LAr,LT = ") + formatNumber(value, u"#0.0") + QStringLiteral(" dB(A)");
+}
+
+void storeSurcharge(State& state, int selectedEntry, int k) {
+    const int lineCount = state.sourceCount[0];
+    const bool onMobile = selectedEntry > lineCount;
+    const int kind = onMobile ? MobileSource : LineSource;
+    const int number = onMobile ? selectedEntry - lineCount : selectedEntry;
+    if (number < 0 || number > state.sourceCount[kind]) return;
+    state.sources[kind][number].surchargeKx = static_cast<qint16>(k);
+    if (k < 1) return;
+    for (int i = 0; i <= lineCount; ++i) {
+        if (kind != LineSource || i != number) state.sources[0][i].surchargeKx = 0;
+    }
+    for (int i = 1; i <= state.sourceCount[1]; ++i) {
+        if (kind != MobileSource || i != number) state.sources[1][i].surchargeKx = 0;
+    }
+}
+
+} // namespace orv

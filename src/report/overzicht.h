@@ -4,6 +4,7 @@
 #include "model/state.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace orv {
 
@@ -16,6 +17,15 @@ void MaakOverzicht(State& state, int reportKind);
 // The value formatted with the display format and right-aligned in width characters; a
 // value longer than the width is returned whole.
 QString FormatKolom(double value, QStringView format, int width);
+
+// The surcharge notes under the transmission table: the one line of a total-level
+// surcharge, or else one line for the first surcharged line source and one for the first
+// surcharged mobile source (listed or not). Without the line ends.
+QStringList surchargeNotes(const State& state);
+
+// "Letmaal = ... dB(A) (Lden = ... dB, Lnight = ... dB)" from the assessment values as they
+// stand, without the line end.
+QString assessmentLine(const State& state);
 
 // The report text: the ten blocks joined.
 QString reportText(const State& state);

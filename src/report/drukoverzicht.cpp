@@ -1,0 +1,83 @@
+// The paged renderer's entry: the run from the first header to the last footer, and the
+// project block of the first page.
+
+#include "report/drukoverzicht.h"
+
+#include "app/win1252.h"
+#include "report/drukoverzicht_p.h"
+#include "report/printsettings.h"
+#include "report/reporttexts.h"
+
+namespace orv {
+namespace {
+
+using druk::str;
+
+// Width of the widest table of the report in body character units: the date of the
+// project line ends there.
+int reportWidth(const State& state) {
+    switch (state.reportKind) {
+    case 1:
+        return state.sectionFlags[1] ? 125 : 116;
+    case 2:
+        return 145;
+    default:
+        return 125;
+    }
+}
+
+// Label, and the value after ": " at the label column, as the text overview has it.
+void projectLine(druk::Pager& p, QStringView label, const QString& value) {
+    p.text(label.toString());
+    p.left(texts::kLabelWidth, str(texts::kLabelSeparator) + value);
+    p.endLine();
+}
+
+void projectBlock(druk::Pager& p) {
+    const State& st = p.state;
+    const ProjectRecord& pr = st.project;
+    if (st.sectionFlags[0]) {
+        p.text(str(texts::kProjectNumber));
+        p.left(texts::kLabelWidth, str(texts::kLabelSeparator) + trimmed(pr.projectNumber));
+        // The date ends where the widest table ends, measured in the table font's columns.
+        p.rightAtX(reportWidth(st) * 12.0 * p.bodySize(), str(texts::kDate) + pr.projectDate);
+        p.endLine();
+        projectLine(p, texts::kProjectName, trimmed(pr.projectName));
+        projectLine(p, texts::kRemarks, trimmed(pr.remarks));
+        p.endLine();
+        p.endLine();
+    }
+    if (st.reportKind == 2 && st.sectionFlags[1]) {
+        projectLine(p, texts::kReceiver, trimmed(pr.receiverDescription));
+        projectLine(p, texts::kReceiverHeight,
+                    trimmed(druk::num(pr.receiverHeight, u"#0.0")) + str(texts::kMeterUnit));
+        projectLine(p, texts::kGround, trimmed(pr.groundType));
+        projectLine(p, texts::kFacadeReflection,
+                    trimmed(druk::num(pr.facadeReflection, u"#0")) + str(texts::kDbUnit));
+        p.endLine();
+    }
+}
+
+} // namespace
+
+int DrukOverzicht(Surface& surface, const State& state, bool preview) {
+    SettingsData settings = state.settings;
+    applyPrintStartValues(settings);
+
+    druk::Pager p(surface, state, settings, preview);
+    p.start();
+    if (state.reportKind >= 1 && state.reportKind <= 3) {
+        projectBlock(p);
+        p.setTableFont();
+        if (state.reportKind == 1)
+            druk::drukCb(p);
+        else if (state.reportKind == 2)
+            druk::drukOverdracht(p);
+        else
+            druk::drukEmissie(p);
+    }
+    p.finish();
+    return p.pageNumber();
+}
+
+} // namespace orv

@@ -1,0 +1,27 @@
+#pragma once
+// The paged print renderer: the current report laid out on pages, with a header and a
+// footer on every page, page breaks with continuation headings, and every text placed at
+// an absolute position so that proportional fonts align as well as fixed-pitch ones.
+
+#include "model/state.h"
+#include "report/surface.h"
+
+namespace orv {
+
+// Draws the report of state.reportKind (1..3) with state.sectionFlags on the surface, from
+// the first page to the last, and returns the number of pages. It formats what the
+// calculation and the text overview left in state (the assessment values of report kind 2
+// are read as they stand) and computes no totals of its own. The print settings come from
+// state.settings, with the print dialog's start values for those still unset; state is not
+// changed. Printer mode (preview false) sets A4 paper and the orientation and turns pages
+// with newPage(); preview mode hands every finished page to capturePage() and wipes the
+// surface with clear() for the next. Another report kind draws one page with the page
+// furniture only.
+int DrukOverzicht(Surface& surface, const State& state, bool preview);
+
+// Where the page-break test lies for the report kind and orientation (twips from the top):
+// a table row that would start below it goes to the next page. Report kind 2 breaks
+// earlier, because its total row, footnotes and assessment line follow the table.
+double pageBreakThreshold(int reportKind, int orientation);
+
+} // namespace orv

@@ -1,0 +1,236 @@
+// Paging of the printed report: page furniture, the break thresholds, the continuation
+// headings, printer and preview page turns.
+
+#include "common/testregistry.h"
+#include "report/drukoverzicht.h"
+#include "report/recordingsurface.h"
+#include "tst_renderer_fixture.h"
+
+#include <QtTest>
+
+using namespace orv;
+
+namespace {
+
+// The first text of every source row, in drawing order.
+std::vector<RecordedOp> sourceRows(const RecordingSurface& s) {
+    std::vector<RecordedOp> rows;
+    for (const RecordedOp& op : s.texts())
+        if (op.x == 0 && (op.text.startsWith(QLatin1String("Route ")) ||
+                          op.text.startsWith(QLatin1String("Heftruck "))))
+            rows.push_back(op);
+    return rows;
+}
+
+void setSections(State& st, const QString& flags) {
+    for (int i = 0; i < 4; ++i)
+        st.sectionFlags[i] = flags[i] == QLatin1Char('1') ? 1 : 0;
+}
+
+const QString kTitles[4] = {
+    QString(), QStringLiteral("BEPALING BEDRIJFSDUURCORRECTIE Cb VOLGENS HMRI:1999"),
+    QStringLiteral("OVERDRACHTSBEREKENING VOLGENS REKENMETHODE I HMRI:1999"),
+    QStringLiteral("GECUMULEERDE GELUIDSEMISSIE (VERVANGENDE PUNTBRON)")};
+
+} // namespace
+
+class TestRendererPaging : public QObject {
+    Q_OBJECT
+private slots:
+    void onePage_data();
+    void onePage();
+    void pageBreaks_data();
+    void pageBreaks();
+    void distanceHeadingOnContinuationPages();
+    void tableHeadingsNeverStandAlone();
+};
+
+void TestRendererPaging::onePage_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<bool>("preview");
+    for (int kind = 1; kind <= 3; ++kind) {
+        QTest::addRow("kind %d portrait", kind) << kind << 1 << false;
+        QTest::addRow("kind %d landscape", kind) << kind << 2 << false;
+        QTest::addRow("kind %d preview", kind) << kind << 1 << true;
+    }
+}
+
+void TestRendererPaging::onePage() {
+    QFETCH(int, kind);
+    QFETCH(int, orientation);
+    QFETCH(bool, preview);
+    const auto st = orvtest::makeReportState(kind, 3, 2, orientation);
+    RecordingSurface s;
+    QCOMPARE(DrukOverzicht(s, *st, preview), 1);
+
+    QCOMPARE(s.find(kTitles[kind]).size(), 1u);
+    QCOMPARE(s.find(QStringLiteral("Ornaveld 1.0")).size(), 1u);
+    const auto page = s.find(QStringLiteral("Pagina 1"));
+    QCOMPARE(page.size(), 1u);
+    QCOMPARE(s.texts().back().text, QStringLiteral("Pagina 1"));
+    QVERIFY(s.find(QStringLiteral("<volgende pagina>")).empty());
+    QCOMPARE(s.count(RecordedOp::NewPage), 0);
+    QCOMPARE(s.count(RecordedOp::Capture), preview ? 1 : 0);
+    QCOMPARE(s.count(RecordedOp::Clear), 0);
+    // Only the printer gets paper; the preview picture was sized by its window.
+    QCOMPARE(s.count(RecordedOp::Paper), preview ? 0 : 1);
+    if (!preview) {
+        QCOMPARE(s.ops().front().paperSize, 9);
+        QCOMPARE(s.ops().front().orientation, orientation);
+    }
+    // Title and page number end at the right limit, 1000 twips inside the printable page.
+    const double rightLimit = s.scaleWidth() - 1000;
+    QCOMPARE(s.find(kTitles[kind]).front().x2, rightLimit);
+    QCOMPARE(page.front().x2, rightLimit);
+    QCOMPARE(page.front().y, s.scaleHeight() - 1000 + 100);
+}
+
+void TestRendererPaging::pageBreaks_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("sections");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("mobiles");
+    QTest::addColumn<bool>("preview");
+    QTest::addColumn<double>("threshold");
+    QTest::addColumn<QString>("continuation");
+
+    QTest::newRow("cb lines portrait")
+        << 1 << "1100" << 1 << 200 << 0 << false << 14300.0 << "Lijnbron/rijroute <vervolg>";
+    QTest::newRow("cb mobiles landscape")
+        << 1 << "1010" << 2 << 0 << 200 << false << 9200.0 << "Mobiele/vaste bron <vervolg>";
+    QTest::newRow("li lines portrait")
+        << 2 << "1110" << 1 << 200 << 0 << false << 13500.0 << "Lijnbron/rijroute (vervolg)";
+    QTest::newRow("li all landscape")
+        << 2 << "1111" << 2 << 100 << 100 << false << 8400.0 << "Alle geluidsbronnen (vervolg)";
+    QTest::newRow("li mobiles preview")
+        << 2 << "1101" << 1 << 30 << 200 << true << 13500.0 << "Mobiele/vaste bron (vervolg)";
+    QTest::newRow("lw portrait") << 3 << "1110" << 1 << 150 << 50 << false << 14300.0
+                                 << "<vervolg>";
+    QTest::newRow("lw landscape preview")
+        << 3 << "1110" << 2 << 150 << 50 << true << 9200.0 << "<vervolg>";
+}
+
+void TestRendererPaging::pageBreaks() {
+    QFETCH(int, kind);
+    QFETCH(QString, sections);
+    QFETCH(int, orientation);
+    QFETCH(int, lines);
+    QFETCH(int, mobiles);
+    QFETCH(bool, preview);
+    QFETCH(double, threshold);
+    QFETCH(QString, continuation);
+
+    const auto st = orvtest::makeReportState(kind, lines, mobiles, orientation);
+    setSections(*st, sections);
+    QCOMPARE(pageBreakThreshold(kind, orientation), threshold);
+    RecordingSurface s;
+    const int pages = DrukOverzicht(s, *st, preview);
+    QVERIFY(pages > 2);
+
+    // Every listed source exactly once, in stored order, each row starting above the
+    // threshold, and a page full: its last row is the last that could start above it.
+    const int listedLines =
+        kind == 2 ? (sections[2] == '1' ? lines : 0) : (sections[1] == '1' ? lines : 0);
+    const int listedMobiles =
+        kind == 2 ? (sections[3] == '1' ? mobiles : 0) : (sections[2] == '1' ? mobiles : 0);
+    const auto rows = sourceRows(s);
+    QCOMPARE(static_cast<int>(rows.size()), listedLines + listedMobiles);
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const QString name =
+            i < listedLines ? orvtest::lineName(i + 1) : orvtest::mobileName(i + 1 - listedLines);
+        QCOMPARE(rows[i].text, name);
+        QVERIFY2(rows[i].y <= threshold, qPrintable(name));
+    }
+    const double rowHeight = rows[1].y - rows[0].y;
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i)
+        if (rows[i + 1].page != rows[i].page) {
+            QCOMPARE(rows[i + 1].page, rows[i].page + 1);
+            QVERIFY(rows[i].y + rowHeight > threshold);
+        }
+    QCOMPARE(rows.back().page, pages);
+
+    for (int page = 1; page <= pages; ++page) {
+        const auto texts = s.texts(page);
+        QCOMPARE(s.find(QStringLiteral("Pagina %1").arg(page)).size(), 1u);
+        QCOMPARE(s.find(QStringLiteral("Pagina %1").arg(page), page).size(), 1u);
+        QCOMPARE(s.find(QStringLiteral("Ornaveld 1.0"), page).size(), 1u);
+        QCOMPARE(s.find(kTitles[kind], page).size(), 1u);
+        if (page < pages) {
+            // A rule to the table's width, then "<volgende pagina>", then the footer.
+            const auto next = s.find(QStringLiteral("<volgende pagina>"), page);
+            QCOMPARE(next.size(), 1u);
+            bool ruled = false;
+            for (const RecordedOp& l : s.lines(page))
+                ruled = ruled || (l.y < next.front().y && l.y > next.front().y - 100 && l.x == 0 &&
+                                  l.x2 > 10000);
+            QVERIFY(ruled);
+            QCOMPARE(texts[texts.size() - 3].text, QStringLiteral("<volgende pagina>"));
+        }
+        if (page > 1) {
+            // Header (user name, title), the continuation heading, then the column headings
+            // between two rules, then the rows.
+            QCOMPARE(texts[0].text.trimmed(), QStringLiteral("ING. J. DE VRIES"));
+            QCOMPARE(texts[1].text, kTitles[kind]);
+            QCOMPARE(texts[2].text, continuation);
+            QCOMPARE(texts[3].text, QStringLiteral("Geluidsbron"));
+            const double headY = texts[3].y;
+            int rulesAboveHeadings = 0;
+            for (const RecordedOp& l : s.lines(page))
+                rulesAboveHeadings += l.y > texts[2].y && l.y < headY ? 1 : 0;
+            QCOMPARE(rulesAboveHeadings, 1);
+            const auto firstRow = std::find_if(
+                rows.begin(), rows.end(), [page](const RecordedOp& r) { return r.page == page; });
+            QVERIFY(firstRow != rows.end());
+            int rulesAboveRows = 0;
+            for (const RecordedOp& l : s.lines(page))
+                rulesAboveRows += l.y > headY && l.y < firstRow->y ? 1 : 0;
+            QCOMPARE(rulesAboveRows, 1);
+        }
+    }
+    QCOMPARE(s.count(RecordedOp::NewPage), preview ? 0 : pages - 1);
+    QCOMPARE(s.count(RecordedOp::Clear), preview ? pages - 1 : 0);
+    QCOMPARE(s.count(RecordedOp::Capture), preview ? pages : 0);
+}
+
+void TestRendererPaging::distanceHeadingOnContinuationPages() {
+    const auto st = orvtest::makeReportState(2, 120, 0, 1);
+    RecordingSurface s(TextMetric::proportional());
+    const int pages = DrukOverzicht(s, *st, false);
+    QVERIFY(pages >= 3);
+    const auto first = s.find(QStringLiteral("R1/R2¹"));
+    QCOMPARE(first.size(), 1u);
+    QCOMPARE(first.front().page, 1);
+    const auto later = s.find(QStringLiteral("Rmin/Rmax¹"));
+    QCOMPARE(static_cast<int>(later.size()), pages - 1);
+    for (const RecordedOp& op : later) {
+        QVERIFY(op.page > 1);
+        QCOMPARE(op.x2, first.front().x2);
+        QVERIFY(op.x < first.front().x); // the longer text starts further left
+    }
+}
+
+// Kind 1 prints its mobile table under the line table; when the line table ends near the
+// bottom, the mobile table starts on the next page instead of leaving its headings there.
+void TestRendererPaging::tableHeadingsNeverStandAlone() {
+    for (int lines = 40; lines <= 80; ++lines) {
+        const auto st = orvtest::makeReportState(1, lines, 3, 2);
+        RecordingSurface s;
+        const int pages = DrukOverzicht(s, *st, false);
+        const auto heading = s.find(QStringLiteral("Mobiele/vaste bron"));
+        QCOMPARE(heading.size(), 1u);
+        const auto rows = sourceRows(s);
+        QCOMPARE(rows.back().text, orvtest::mobileName(3));
+        QVERIFY2(rows[static_cast<std::size_t>(lines)].page == heading.front().page,
+                 qPrintable(QString::number(lines)));
+        for (const RecordedOp& op : s.texts())
+            if (!op.text.startsWith(QLatin1String("Pagina")) &&
+                op.text != QLatin1String("Ornaveld 1.0"))
+                QVERIFY2(op.y2 <= s.scaleHeight() - 1000, qPrintable(op.text));
+        QVERIFY(pages >= 2);
+    }
+}
+
+ORV_TEST(TestRendererPaging)
+#include "tst_renderer.moc"

@@ -30,7 +30,12 @@ public:
         qToLittleEndian(bits, b);
         m_out.append(b, 8);
     }
-    void text(const QString& value, int width) { m_out.append(fixedBytes(value, width)); }
+    // Text(N): cut at width, padded with spaces, one Windows-1252 byte per character.
+    void text(const QString& value, int width) {
+        const QByteArray b = toWin1252(QStringView(value).left(width));
+        m_out.append(b);
+        m_out.append(width - b.size(), ' ');
+    }
 
     const QByteArray& bytes() const { return m_out; }
     QByteArray take() { return std::move(m_out); }

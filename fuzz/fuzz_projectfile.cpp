@@ -10,10 +10,11 @@
 
 namespace {
 
-orv::State& state() {
-    // One state for the whole run: it is too large to build per input.
-    static const std::unique_ptr<orv::State> s = std::make_unique<orv::State>();
-    return *s;
+// States for the whole run: they are too large to build per input.
+orv::State& state(int which) {
+    static const std::unique_ptr<orv::State> s[2] = {std::make_unique<orv::State>(),
+                                                     std::make_unique<orv::State>()};
+    return *s[which];
 }
 
 void check(bool condition) {
@@ -24,7 +25,7 @@ void check(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    orv::State& s = state();
+    orv::State& s = state(0);
     const QByteArray before = orv::encodeProject(s);
 
     const orv::FileError e = orv::decodeProject(bytes, s);
@@ -37,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(written.size() == orv::projectFileSize(s.sourceCount[0], s.sourceCount[1]));
     check(written == bytes.left(written.size()));
 
-    const auto again = std::make_unique<orv::State>();
-    check(orv::decodeProject(written, *again).ok());
-    check(orv::encodeProject(*again) == written);
+    orv::State& again = state(1);
+    check(orv::decodeProject(written, again).ok());
+    check(orv::encodeProject(again) == written);
     return 0;
 }

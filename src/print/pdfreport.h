@@ -1,0 +1,30 @@
+#pragma once
+// The printed report as an A4 PDF: what the printer would get, on a device or in a file.
+
+#include "app/fileerror.h"
+#include "model/state.h"
+
+#include <QIODevice>
+#include <QString>
+
+namespace orv {
+
+// Border that a PDF page keeps free on every side, as a laser printer's unprintable edge
+// does: the renderer's own margins come on top, so the PDF matches the printed page.
+constexpr double kPdfPrinterMarginPoints = 12.0;
+
+struct PdfOutcome {
+    int pages = 0;   // pages the renderer drew
+    bool ok = false; // the document was written whole
+};
+
+// Renders the current report of state (DrukOverzicht in printer mode) into a PDF written
+// to device, which must be open for writing. The paper is A4 in the orientation of the
+// print settings.
+PdfOutcome renderReportPdf(const State& state, QIODevice& device);
+
+// The same into a file, written safely: on any failure the old file stays as it was and the
+// error carries its classic number and description.
+FileError writeReportPdf(const State& state, const QString& path, int& pages);
+
+} // namespace orv

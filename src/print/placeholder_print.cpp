@@ -1,1 +1,0 @@
-// the print library gets its painter surface here

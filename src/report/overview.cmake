@@ -10,3 +10,6 @@ target_sources(ornaveld_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/printsettings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sections.h
   ${CMAKE_CURRENT_LIST_DIR}/sections.cpp)
+target_sources(ornaveld_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/prnfile.h
+  ${CMAKE_CURRENT_LIST_DIR}/prnfile.cpp)

@@ -1,0 +1,98 @@
+#pragma once
+// The main window's working state and commands, apart from any window: start-up and
+// shutdown, the *no file* and *file open* states of the eight switched menu items, and the
+// file, user-name and tool commands. It drives a MainView and asks the user through Platform.
+//
+// Status panel 1 is the record of whether a project is open: "Geen bestand" means none, an
+// empty text means the start-up never completed (and nothing is written at exit).
+
+#include "app/mainview.h"
+#include "app/platform.h"
+#include "model/state.h"
+
+#include <array>
+#include <QDate>
+#include <QString>
+
+namespace orv {
+
+inline const QString kNoFileText = QStringLiteral("Geen bestand");
+inline const QString kProjectFilter = QStringLiteral("Bestand Ornaveld (*.orv)|*.orv");
+inline const QString kSettingsFilter =
+    QStringLiteral("Bestand Ornaveld.set (Ornaveld.set)|Ornaveld.set");
+
+// Toolbar indexes of the buttons that follow a menu item, and the two that are always on.
+constexpr int kButtonNieuw = 2;
+constexpr int kButtonOpen = 3;
+constexpr int kButtonBewerken = 5;
+constexpr int kButtonSluiten = 6;
+constexpr int kButtonOpslaan = 7;
+constexpr int kButtonUser = 9;
+constexpr int kButtonLettertype = 10;
+constexpr int kButtonInfo = 12;
+constexpr int kButtonCalc = 13;
+constexpr int kToolbarSize = 14;
+
+class MainState {
+public:
+    MainState(State& state, MainView& view, Platform& platform);
+
+    // The date that becomes todayText at start-up; today unless a test sets another.
+    void setToday(const QDate& date) { today_ = date; }
+    // The window caption: program title, major and minor version ("Ornaveld 1.0").
+    QString caption() const;
+    // The settings file of the program folder; on a case-sensitive file system also a file
+    // whose name differs only in case, as the search accepts it.
+    QString settingsPath() const;
+    bool menuEnabled(MenuItem item) const { return menu_[static_cast<std::size_t>(item)]; }
+    bool startupCompleted() const { return startupCompleted_; }
+    bool processEnded() const { return ended_; }
+
+    // Start-up with the process's command line (the arguments as one text).
+    void MDIForm_Load(const QString& commandLine);
+    // Shutdown: the exit question, the settings file, the end of the process.
+    void MDIForm_Unload();
+
+    void DisType();
+    void Settings();
+    void ButtonChange();
+    // Lets the user locate the settings file; false when the start-up must end.
+    bool ZoekFile(const QString& filter);
+
+    void mnuNieuw_Click();
+    void mnuOpenen_Click();
+    void mnuBewerken_Click();
+    void mnuSluiten_Click();
+    void mnuOpslaan_Click();
+    void mnuExit_Click();
+    void mnuGebruikersNaam_Click();
+    void mnuLettertype_Click();
+    void mnuInfo_Click();
+    void Calculator();
+    // Dispatch on the button's key: "Nieuw", "Open", "Bewerken", "Sluiten", "Opslaan",
+    // "User", "Lettertype", "Info", "Calc"; any other key does nothing.
+    void Toolbar1_ButtonClick(const QString& key);
+
+private:
+    enum class Column { NoFile, AfterNew, AfterOpen };
+    void applyColumn(Column column);
+    void setMenu(MenuItem item, bool enabled);
+    bool readStartupFile();
+    void openCommandLine(const QString& commandLine);
+    void showUnexpectedError(const QString& procedure, int number, const QString& description);
+    // One save attempt: true when the file was written, false after a failure message.
+    bool writeProject(const QString& path);
+    void endProcess();
+
+    State& state_;
+    MainView& view_;
+    Platform& platform_;
+    QDate today_;
+    std::array<bool, kMenuItemCount> menu_{};
+    // The file dialog's name: proposed by the next open or save dialog, cleared by a save.
+    QString dialogFileName_;
+    bool startupCompleted_ = false;
+    bool ended_ = false;
+};
+
+} // namespace orv

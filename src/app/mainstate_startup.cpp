@@ -1,0 +1,134 @@
+// Start-up and shutdown of the main window: the settings file is read once at start and
+// written once at the end, and only when the start-up completed.
+
+#include "app/helpers.h"
+#include "app/mainstate.h"
+#include "app/settingsfile.h"
+#include "app/version.h"
+
+#include <QDir>
+
+namespace orv {
+
+MainState::MainState(State& state, MainView& view, Platform& platform)
+    : state_(state), view_(view), platform_(platform) {}
+
+QString MainState::caption() const {
+    return QStringLiteral("%1 %2.%3")
+        .arg(QLatin1String(kProgramTitle))
+        .arg(kVersionMajor)
+        .arg(kVersionMinor);
+}
+
+QString MainState::settingsPath() const {
+    const QString exact = joinPath(state_.programFolder, kSettingsFileName);
+    if (QFileInfo::exists(exact)) return exact;
+    // The search accepts ORNAVELD.SET in any case; on a file system that tells cases apart
+    // the file must then be read and written back under the name it really has.
+    const QString folder =
+        state_.programFolder.isEmpty() ? QStringLiteral("/") : state_.programFolder;
+    const QStringList found = QDir(folder).entryList(QStringList{kSettingsFileName},
+                                                     QDir::Files | QDir::Hidden, QDir::Name);
+    return found.isEmpty() ? exact : joinPath(state_.programFolder, found.front());
+}
+
+void MainState::MDIForm_Load(const QString& commandLine) {
+    // Until the settings are read, only the commands that need no project stay usable.
+    view_.setStatusText(1, QString());
+    for (int i = 0; i < kMenuItemCount; ++i)
+        setMenu(static_cast<MenuItem>(i), static_cast<MenuItem>(i) == MenuItem::Info);
+    ButtonChange();
+
+    state_.crlf = QStringLiteral("\r\n");
+    view_.setCaption(caption());
+    const QDate today = today_.isValid() ? today_ : QDate::currentDate();
+    state_.todayText = today.toString(QStringLiteral("dd-MM-yyyy"));
+    view_.setStatusText(2, caption());
+    state_.programFolder = platform_.currentDirectory();
+
+    if (!readStartupFile()) return;
+    fillEmptyLibrary(state_.settings);
+    state_.periodHours[0] = 12;
+    state_.periodHours[1] = 4;
+    state_.periodHours[2] = 8;
+    Settings();
+    startupCompleted_ = true;
+    openCommandLine(commandLine);
+}
+
+bool MainState::readStartupFile() {
+    for (;;) {
+        const FileError error = readSettingsFile(settingsPath(), state_.settings);
+        if (error.ok()) return true;
+        if (error.number != kErrFileNotFound && error.number != kErrPathNotFound) {
+            showUnexpectedError(QStringLiteral("MDIForm_Load"), error.number, error.description);
+            return false;
+        }
+        platform_.setBusy(false);
+        platform_.messageBox(QStringLiteral("Opstartbestand Ornaveld.set niet gevonden"),
+                             MsgIcon::Critical, MsgButtons::Ok, QStringLiteral("Foutmelding"));
+        if (!ZoekFile(kSettingsFilter)) return false;
+    }
+}
+
+bool MainState::ZoekFile(const QString& filter) {
+    FileDialogRequest request;
+    request.initialFolder = state_.programFolder;
+    request.filter = filter;
+    const FileDialogAnswer answer = platform_.openFileDialog(request);
+    if (!answer.cancelled) {
+        if (answer.path.isEmpty()) return true; // nothing chosen: the start-up looks again
+        if (GetFileName(answer.path).toLower() == kSettingsFileName.toLower()) {
+            state_.programFolder = GetFolder(answer.path);
+            return true;
+        }
+    }
+    platform_.messageBox(answer.path + QStringLiteral(" geen of onbruikbaar opstartbestand"),
+                         MsgIcon::Critical, MsgButtons::Ok, QStringLiteral("Opstartfout"));
+    MDIForm_Unload(); // the start-up has not completed: ends without writing
+    return false;
+}
+
+void MainState::openCommandLine(const QString& commandLine) {
+    QString name = commandLine;
+    if (name.size() >= 2 && name.front() == QLatin1Char('"') && name.back() == QLatin1Char('"'))
+        name = name.mid(1, name.size() - 2);
+    if (name.right(3).toLower() != QLatin1String("orv")) return;
+    state_.pendingOpenName = name;
+    mnuOpenen_Click();
+}
+
+void MainState::MDIForm_Unload() {
+    if (ended_) return;
+    if (view_.statusText(1).isEmpty() || !startupCompleted_) {
+        endProcess();
+        return;
+    }
+    platform_.setCurrentDirectory(state_.programFolder);
+    if (view_.statusText(1) != kNoFileText) {
+        const int answer = platform_.messageBox(QStringLiteral("Berekeningsbestand eerst opslaan?"),
+                                                MsgIcon::Question, MsgButtons::YesNo,
+                                                QStringLiteral("Programma afsluiten"));
+        if (answer == kAnswerYes) mnuOpslaan_Click();
+    }
+    const FileError error = writeSettingsFile(settingsPath(), state_.settings);
+    if (!error.ok())
+        showUnexpectedError(QStringLiteral("MDIForm_Unload"), error.number, error.description);
+    endProcess();
+}
+
+void MainState::endProcess() {
+    ended_ = true;
+    view_.endProcess();
+}
+
+void MainState::showUnexpectedError(const QString& procedure, int number,
+                                    const QString& description) {
+    const QString text = QStringLiteral("Onverwachte fout in procedure ") + procedure +
+                         QStringLiteral(" van Form frmStart.") + state_.crlf +
+                         QStringLiteral("Fout ") + QString::number(number) + QStringLiteral(" - ") +
+                         description + QLatin1Char('.');
+    platform_.messageBox(text, MsgIcon::Critical, MsgButtons::Ok, QLatin1String(kProgramTitle));
+}
+
+} // namespace orv

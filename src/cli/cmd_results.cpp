@@ -1,11 +1,111 @@
+// ornaveld-cli results FILE.orv --kind K: runs calculation command K and prints every value
+// it leaves in the results table and the result values, as JSON at full double precision.
+
+#include "cli/cmd_results.h"
+#include "calc/commands.h"
+#include "cli/cliplatform.h"
 #include "cli/commands.h"
+#include "cli/runoptions.h"
+
+#include <memory>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace orv::cli {
+namespace {
 
-int runResults(const QStringList&, QTextStream&, QTextStream& err)
-{
-    err << "ornaveld-cli results: nog niet beschikbaar\n";
-    return kExitUsage;
+// The command line has no windows: requests to show or close them go nowhere.
+class NoWindows final : public MainView {
+public:
+    void setMenuEnabled(MenuItem, bool) override {}
+    void setButtonEnabled(int, bool) override {}
+    void setStatusText(int, const QString&) override {}
+    QString statusText(int) const override { return {}; }
+    void setCaption(const QString&) override {}
+    void showForm(FormId, bool) override {}
+    void closeForm(FormId) override {}
+    void endProcess() override {}
+};
+
+QJsonArray periods(const double (&values)[kPeriods]) {
+    return QJsonArray{values[0], values[1], values[2]};
+}
+
+QJsonObject row(const State& state, int kind, int number) {
+    const SourceResult& r = state.results[kind][number];
+    return QJsonObject{
+        {QStringLiteral("cb"), periods(r.cb)},
+        {QStringLiteral("operatingHours"), periods(state.sources[kind][number].operatingHours)},
+        {QStringLiteral("levelEqBase"), r.levelEqBase},
+        {QStringLiteral("levelMaxBase"), r.levelMaxBase},
+        {QStringLiteral("laeq"), periods(r.laeq)},
+        {QStringLiteral("lamax"), periods(r.lamax)},
+        {QStringLiteral("cm"), r.cm},
+        {QStringLiteral("cmMax"), r.cmMax},
+        {QStringLiteral("transmission"), r.transmission},
+        {QStringLiteral("transmissionMax"), r.transmissionMax},
+        {QStringLiteral("equivalentDistance"), r.equivalentDistance},
+        {QStringLiteral("lineLength"), r.lineLength},
+        {QStringLiteral("startCosine"), r.startCosine},
+        {QStringLiteral("perpendicularDistance"), r.perpendicularDistance},
+        {QStringLiteral("correctedLw"), periods(state.correctedLw[kind][number])},
+    };
+}
+
+} // namespace
+
+QJsonObject resultsJson(const State& state, const QStringList& warnings) {
+    QString sections;
+    for (int flag : state.sectionFlags)
+        sections += flag != 0 ? QLatin1Char('1') : QLatin1Char('0');
+    QJsonArray tables;
+    for (int k = 0; k < kKinds; ++k) {
+        QJsonArray rows;
+        for (int i = 1; i <= state.sourceCount[k]; ++i)
+            rows.append(row(state, k, i));
+        tables.append(rows);
+    }
+    return QJsonObject{
+        {QStringLiteral("kind"), state.reportKind},
+        {QStringLiteral("sections"), sections},
+        {QStringLiteral("sourceCount"), QJsonArray{state.sourceCount[0], state.sourceCount[1]}},
+        {QStringLiteral("results"), tables},
+        {QStringLiteral("totalLaeq"), periods(state.totalLaeq)},
+        {QStringLiteral("totalLamax"), periods(state.totalLamax)},
+        {QStringLiteral("penalisedLevel"), periods(state.penalisedLevel)},
+        {QStringLiteral("letmaal"), state.letmaal},
+        {QStringLiteral("lden"), state.lden},
+        {QStringLiteral("lnight"), state.lnight},
+        {QStringLiteral("cumulativeLw"), periods(state.cumulativeLw)},
+        {QStringLiteral("replacementHeight"), state.replacementHeight},
+        {QStringLiteral("warnings"), QJsonArray::fromStringList(warnings)},
+    };
+}
+
+int runResults(const QStringList& args, QTextStream& out, QTextStream& err) {
+    RunOptions options;
+    if (parseRunOptions(args, options, err) != kExitDone) return kExitUsage;
+    auto state = std::make_unique<State>();
+    if (const int code = loadRunState(options, *state, err); code != kExitDone) return code;
+
+    CliPlatform platform(err, options.sections);
+    NoWindows view;
+    QStringList warnings;
+    switch (runCalculationCommand(*state, platform, view, options.kind, &warnings)) {
+    case CommandStatus::Done:
+        break;
+    case CommandStatus::NoSources:
+        err << "Het project bevat geen bronnen: er is niets berekend.\n";
+        return kExitRefused;
+    case CommandStatus::GeometryRefused:
+    case CommandStatus::DamagedValue:
+    case CommandStatus::DialogCancelled:
+        return kExitRefused; // the message is already on standard error
+    }
+    out << QString::fromUtf8(QJsonDocument(resultsJson(*state, warnings)).toJson());
+    out.flush();
+    return kExitDone;
 }
 
 } // namespace orv::cli

@@ -1,1 +1,1 @@
-# list(APPEND CLI_TEST_SOURCES ...)
+list(APPEND CLI_TEST_SOURCES tst_cli_results.cpp)

@@ -1,11 +1,100 @@
+// ornaveld-cli pdf FILE.orv --kind K -o OUT.pdf: runs calculation command K and renders
+// the printed pages of its report into an A4 PDF.
+
+#include "calc/commands.h"
+#include "cli/cliplatform.h"
 #include "cli/commands.h"
+#include "cli/runoptions.h"
+
+#ifdef ORNAVELD_HAVE_PRINT
+#include "app/win1252.h"
+#include "print/pdfreport.h"
+#include "report/printsettings.h"
+
+#include <memory>
+#include <QGuiApplication>
+#endif
 
 namespace orv::cli {
 
-int runPdf(const QStringList&, QTextStream&, QTextStream& err)
-{
-    err << "ornaveld-cli pdf: nog niet beschikbaar\n";
+#ifdef ORNAVELD_HAVE_PRINT
+namespace {
+
+// The command line has no windows: the command's requests to show and close them go nowhere.
+class NoWindows final : public MainView {
+public:
+    void setMenuEnabled(MenuItem, bool) override {}
+    void setButtonEnabled(int, bool) override {}
+    void setStatusText(int, const QString&) override {}
+    QString statusText(int) const override { return {}; }
+    void setCaption(const QString&) override {}
+    void showForm(FormId, bool) override {}
+    void closeForm(FormId) override {}
+    void endProcess() override {}
+};
+
+// --landscape/--portrait, --font and --size override the settings file; what neither gives
+// gets the print dialog's start values.
+void applyPrintOptions(const RunOptions& options, SettingsData& settings) {
+    if (options.orientation) settings.paperOrientation = static_cast<qint16>(*options.orientation);
+    if (!options.font.trimmed().isEmpty())
+        settings.printFontName = fixedText(options.font.trimmed(), kPrintFontNameWidth);
+    if (options.fontSize > 0) settings.printFontSize = static_cast<qint16>(options.fontSize);
+    applyPrintStartValues(settings);
+}
+
+} // namespace
+
+int runPdf(const QStringList& args, QTextStream&, QTextStream& err) {
+    RunOptions options;
+    if (parseRunOptions(args, options, err) != kExitDone) return kExitUsage;
+    if (options.output.isEmpty()) {
+        err << "ornaveld-cli pdf: geef het PDF-bestand op met -o OUT.pdf.\n";
+        return kExitUsage;
+    }
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        err << "ornaveld-cli pdf: lettertypen zijn niet beschikbaar zonder grafische "
+               "toepassing.\n";
+        return kExitUsage;
+    }
+    auto state = std::make_unique<State>();
+    if (const int code = loadRunState(options, *state, err); code != kExitDone) return code;
+    applyPrintOptions(options, state->settings);
+
+    CliPlatform platform(err, options.sections);
+    NoWindows view;
+    switch (runCalculationCommand(*state, platform, view, options.kind)) {
+    case CommandStatus::Done:
+        break;
+    case CommandStatus::NoSources:
+        err << "Het project bevat geen bronnen: er is niets berekend.\n";
+        return kExitRefused;
+    case CommandStatus::GeometryRefused:
+    case CommandStatus::DamagedValue:
+    case CommandStatus::DialogCancelled:
+        return kExitRefused;
+    }
+
+    if (!reportFitsPdfPage(*state))
+        err << "Waarschuwing: de tabellen zijn breder dan de pagina; kies --landscape of een "
+               "kleinere --size.\n";
+    int pages = 0;
+    if (const FileError e = writeReportPdf(*state, options.output, pages); !e.ok()) {
+        err << options.output << ": Fout " << e.number << " - " << e.description << ".\n";
+        return kExitFile;
+    }
+    err << pages << (pages == 1 ? " pagina" : " pagina's") << " geschreven naar " << options.output
+        << "\n";
+    return kExitDone;
+}
+
+#else
+
+int runPdf(const QStringList&, QTextStream&, QTextStream& err) {
+    err << "ornaveld-cli pdf: deze uitgave is gebouwd zonder afdrukbibliotheek.\n";
     return kExitUsage;
 }
+
+#endif
 
 } // namespace orv::cli

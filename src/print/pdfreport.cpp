@@ -4,6 +4,7 @@
 #include "app/version.h"
 #include "print/paintersurface.h"
 #include "report/drukoverzicht.h"
+#include "report/printsettings.h"
 #include "report/reporttexts.h"
 
 #include <QPageLayout>
@@ -30,6 +31,16 @@ PdfOutcome renderReportPdf(const State& state, QIODevice& device) {
     outcome.pages = DrukOverzicht(surface, state, false);
     outcome.ok = surface.finish();
     return outcome;
+}
+
+bool reportFitsPdfPage(const State& state) {
+    SettingsData settings = state.settings;
+    applyPrintStartValues(settings);
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+    const double paper = settings.paperOrientation == kLandscape ? a4.height() : a4.width();
+    const double printable = (paper - 2 * kPdfPrinterMarginPoints) * 20; // twips
+    // The text starts 500 twips inside the printable page.
+    return reportWidthColumns(state) * 12.0 * settings.printFontSize <= printable - 500;
 }
 
 FileError writeReportPdf(const State& state, const QString& path, int& pages) {

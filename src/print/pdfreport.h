@@ -23,6 +23,11 @@ struct PdfOutcome {
 // print settings.
 PdfOutcome renderReportPdf(const State& state, QIODevice& device);
 
+// Whether the report's tables fit across the PDF page in the print settings of state (start
+// values for those unset). They are laid out in character units of the body size, so a
+// large size on portrait paper runs them off the right edge.
+bool reportFitsPdfPage(const State& state);
+
 // The same into a file, written safely: on any failure the old file stays as it was and the
 // error carries its classic number and description.
 FileError writeReportPdf(const State& state, const QString& path, int& pages);

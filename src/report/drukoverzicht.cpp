@@ -13,19 +13,6 @@ namespace {
 
 using druk::str;
 
-// Width of the widest table of the report in body character units: the date of the
-// project line ends there.
-int reportWidth(const State& state) {
-    switch (state.reportKind) {
-    case 1:
-        return state.sectionFlags[1] ? 125 : 116;
-    case 2:
-        return 145;
-    default:
-        return 125;
-    }
-}
-
 // Label, and the value after ": " at the label column, as the text overview has it.
 void projectLine(druk::Pager& p, QStringView label, const QString& value) {
     p.text(label.toString());
@@ -40,7 +27,8 @@ void projectBlock(druk::Pager& p) {
         p.text(str(texts::kProjectNumber));
         p.left(texts::kLabelWidth, str(texts::kLabelSeparator) + trimmed(pr.projectNumber));
         // The date ends where the widest table ends, measured in the table font's columns.
-        p.rightAtX(reportWidth(st) * 12.0 * p.bodySize(), str(texts::kDate) + pr.projectDate);
+        p.rightAtX(reportWidthColumns(st) * 12.0 * p.bodySize(),
+                   str(texts::kDate) + pr.projectDate);
         p.endLine();
         projectLine(p, texts::kProjectName, trimmed(pr.projectName));
         projectLine(p, texts::kRemarks, trimmed(pr.remarks));
@@ -59,6 +47,17 @@ void projectBlock(druk::Pager& p) {
 }
 
 } // namespace
+
+int reportWidthColumns(const State& state) {
+    switch (state.reportKind) {
+    case 1:
+        return state.sectionFlags[1] ? 125 : 116;
+    case 2:
+        return 145;
+    default:
+        return 125;
+    }
+}
 
 int DrukOverzicht(Surface& surface, const State& state, bool preview) {
     SettingsData settings = state.settings;

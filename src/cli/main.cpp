@@ -1,3 +1,4 @@
+#include "cli/application.h"
 #include "cli/commands.h"
 
 #include <QCoreApplication>
@@ -5,7 +6,7 @@
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = orv::cli::makeApplication(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     QTextStream out(stdout);

@@ -1,1 +1,3 @@
-# list(APPEND BENCH_SOURCES ...)
+if(ORNAVELD_GUI)
+  list(APPEND BENCH_SOURCES bench_pdf.cpp)
+endif()

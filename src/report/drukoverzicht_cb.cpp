@@ -32,7 +32,7 @@ void lineTable(Pager& p) {
     p.lineOf(str(texts::kGroupLine));
     p.tableHeadings(false);
 
-    for (int i = 1; i <= st.sourceCount[LineSource]; ++i) {
+    for (int i = 1; i <= listedCount(st, LineSource); ++i) {
         const SourceRecord& src = st.sources[LineSource][i];
         const SourceResult& r = st.results[LineSource][i];
         p.beforeRow();
@@ -75,7 +75,7 @@ void mobileTable(Pager& p) {
     p.lineOf(str(texts::kGroupMobile));
     p.tableHeadings(false);
 
-    for (int i = 1; i <= st.sourceCount[MobileSource]; ++i) {
+    for (int i = 1; i <= listedCount(st, MobileSource); ++i) {
         const SourceRecord& src = st.sources[MobileSource][i];
         const SourceResult& r = st.results[MobileSource][i];
         p.beforeRow();

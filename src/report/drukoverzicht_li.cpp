@@ -113,7 +113,7 @@ QStringList surchargeNotes(const State& st) {
         return {str(texts::kSurchargeTotal) + QString::number(total) + str(texts::kSurchargeDb)};
     QStringList notes;
     for (int kind = LineSource; kind <= MobileSource; ++kind)
-        for (int i = 1; i <= st.sourceCount[kind]; ++i) {
+        for (int i = 1; i <= listedCount(st, kind); ++i) {
             const int k = st.sources[kind][i].surchargeKx;
             if (k > 0) {
                 notes.append(str(texts::kSurchargeSource) + QString::number(k) +
@@ -153,12 +153,12 @@ void drukOverdracht(Pager& p) {
     p.tableHeadings(false);
 
     if (lines)
-        for (int i = 1; i <= st.sourceCount[LineSource]; ++i) {
+        for (int i = 1; i <= listedCount(st, LineSource); ++i) {
             p.beforeRow();
             sourceRow(p, LineSource, i);
         }
     if (mobiles)
-        for (int i = 1; i <= st.sourceCount[MobileSource]; ++i) {
+        for (int i = 1; i <= listedCount(st, MobileSource); ++i) {
             p.beforeRow();
             sourceRow(p, MobileSource, i);
         }

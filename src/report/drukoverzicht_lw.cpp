@@ -50,7 +50,7 @@ void sourceRow(Pager& p, int kind, int i) {
     }
     for (int per = 0; per < kPeriods; ++per) {
         const double lw = st.correctedLw[kind][i][per];
-        const bool none = r.cb[per] == kSilent || src.lwA == 0 || lw == kNoCorrectedLw;
+        const bool none = r.cb[per] == kSilent || src.lwA == 0;
         p.right(108 + 8 * per, none ? str(texts::kMissing) : num(lw, u"#0.0"));
     }
     p.endLine();
@@ -85,7 +85,7 @@ void drukEmissie(Pager& p) {
 
     for (int kind = LineSource; kind <= MobileSource; ++kind) {
         if (!st.sectionFlags[1 + kind]) continue;
-        for (int i = 1; i <= st.sourceCount[kind]; ++i) {
+        for (int i = 1; i <= listedCount(st, kind); ++i) {
             p.beforeRow();
             sourceRow(p, kind, i);
         }

@@ -89,6 +89,12 @@ private:
     Table table_;
 };
 
+// Sources of a kind to print: the count, kept within the table's 500 slots.
+inline int listedCount(const State& st, int kind) {
+    const int n = st.sourceCount[static_cast<std::size_t>(kind)];
+    return n < 0 ? 0 : n > kMaxSources ? kMaxSources : n;
+}
+
 // Number in a display format, with the user's decimal separator.
 QString num(double value, QStringView format);
 inline QString str(QStringView text) {

@@ -25,7 +25,9 @@ QString num(double value, QStringView format) {
 
 Pager::Pager(Surface& surface, const State& st, const SettingsData& cfg, bool preview)
     : s(surface), state(st), settings(cfg), preview_(preview) {
-    bodySize_ = settings.printFontSize;
+    // A size below one point (only a damaged settings file holds one) prints at the start
+    // value instead of collapsing every column onto the left edge.
+    bodySize_ = settings.printFontSize >= 1 ? settings.printFontSize : 12;
     orientation_ = settings.paperOrientation == kLandscape ? kLandscape : kPortrait;
 }
 

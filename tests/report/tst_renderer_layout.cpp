@@ -46,6 +46,7 @@ private slots:
     void fontsAndStyles_data();
     void fontsAndStyles();
     void startValuesLeaveStateAlone();
+    void damagedCountsAndSize();
     void notesUnderTransmissionTable_data();
     void notesUnderTransmissionTable();
     void transmissionWithoutSourcesChosen();
@@ -269,6 +270,20 @@ void TestRendererLayout::startValuesLeaveStateAlone() {
     QCOMPARE(st->settings.printFontSize, qint16(0));
     QCOMPARE(st->settings.paperOrientation, qint16(0));
     QVERIFY(st->settings.printFontName.trimmed().isEmpty());
+}
+
+// Values only a damaged file or a careless caller holds: no reading past the tables, no
+// columns collapsed onto the left edge.
+void TestRendererLayout::damagedCountsAndSize() {
+    const auto st = orvtest::makeReportState(2, 500, 0, 2);
+    st->sourceCount = {600, -4};
+    st->settings.printFontSize = -3;
+    RecordingSurface s;
+    const int pages = DrukOverzicht(s, *st, false);
+    QVERIFY(pages > 1);
+    QCOMPARE(s.find(orvtest::lineName(500)).size(), 1u);
+    QCOMPARE(s.find(orvtest::lineName(1)).front().font.size, 12.0);
+    QCOMPARE(s.find(QStringLiteral("Totaal")).size(), 1u);
 }
 
 void TestRendererLayout::notesUnderTransmissionTable_data() {

@@ -1,0 +1,34 @@
+#pragma once
+// Colours of input fields and the gradient background of the splash and about windows.
+
+#include <QColor>
+
+class QPainter;
+class QRect;
+class QWidget;
+
+namespace orv {
+
+// A colour written as hexadecimal BBGGRR, the form in which the program's colours are known.
+constexpr QRgb bgr(quint32 bbggrr) {
+    return qRgb(static_cast<int>(bbggrr & 0xFF), static_cast<int>((bbggrr >> 8) & 0xFF),
+                static_cast<int>((bbggrr >> 16) & 0xFF));
+}
+inline const QColor kLightYellow = QColor(bgr(0xC0FFFF));  // an enabled input field
+inline const QColor kFieldGrey = QColor(bgr(0xE0E0E0));    // a disabled one
+inline const QColor kEditManyCyan = QColor(bgr(0xFFFF00)); // several sources edited at once
+inline const QColor kRefusedRed = QColor(bgr(0x0000FF));   // a refused key or value
+
+// The background of one text, combo or list box.
+void setFieldBackground(QWidget* field, const QColor& colour);
+QColor fieldBackground(const QWidget* field);
+
+// Every text box, combo box and list box of form: enabledColour when it is enabled,
+// disabledColour when not. Other controls are left alone.
+void SetFieldColours(QWidget* form, const QColor& enabledColour, const QColor& disabledColour);
+
+// Horizontal lines from top to bottom of area whose colour moves linearly, per red, green
+// and blue, from start to end.
+void paintGradient(QPainter& painter, const QRect& area, const QColor& start, const QColor& end);
+
+} // namespace orv

@@ -1,0 +1,254 @@
+#include "app/mainstate.h"
+#include "app/projectfile.h"
+#include "app/settingsfile.h"
+#include "app/win1252.h"
+#include "common/fakeplatform.h"
+#include "common/testregistry.h"
+#include "ui/frmstart.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+using namespace orv;
+using namespace orvtest;
+
+namespace {
+
+// The main window as the program puts it together, over a temporary program folder.
+struct Desktop {
+    Desktop() {
+        platform.currentDir = dir.path();
+        SettingsData s;
+        s.userName = fixedText(u"Tester", kUserNameWidth);
+        s.libraryCount = 1;
+        s.library[1].entryName = fixedText(u"Vrachtwagen", kEntryNameWidth);
+        writeSettingsFile(dir.filePath(kSettingsFileName), s);
+        auto project = std::make_unique<State>();
+        project->sourceCount = {1, 0};
+        writeProjectFile(dir.filePath("proj.orv"), *project);
+        window.setMainState(&main);
+        main.MDIForm_Load(QString());
+    }
+    QAction* action(const QString& name) const { return window.findChild<QAction*>(name); }
+    // "1"/"0" per menu item, then "|", then per toolbar button 2, 3, 5, 6, 7, 9, 10, 12, 13.
+    QString pattern() const {
+        QString p;
+        for (const char* name : {"mnuNieuw", "mnuOpenen", "mnuBewerken", "mnuSluiten", "mnuOpslaan",
+                                 "mnuGebruikersNaam", "mnuLettertype", "mnuInfo"})
+            p += action(name)->isEnabled() ? '1' : '0';
+        p += '|';
+        for (int i : {2, 3, 5, 6, 7, 9, 10, 12, 13})
+            p += action(QStringLiteral("Toolbar1_%1").arg(i))->isEnabled() ? '1' : '0';
+        return p;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<State> state = std::make_unique<State>();
+    FakePlatform platform;
+    frmStart window{*state, platform};
+    MainState main{*state, window, platform};
+};
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestFrmStart : public QObject {
+    Q_OBJECT
+private slots:
+    void menuItems_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shortcut");
+        QTest::newRow("Nieuw") << "mnuNieuw"
+                               << "&Nieuw"
+                               << "Ctrl+N";
+        QTest::newRow("Openen") << "mnuOpenen"
+                                << "&Openen"
+                                << "Ctrl+O";
+        QTest::newRow("Bewerken") << "mnuBewerken"
+                                  << "&Bewerken"
+                                  << "Ctrl+B";
+        QTest::newRow("Sluiten") << "mnuSluiten"
+                                 << "S&luiten"
+                                 << "Ctrl+L";
+        QTest::newRow("Opslaan") << "mnuOpslaan"
+                                 << "Op&slaan"
+                                 << "Ctrl+S";
+        QTest::newRow("Exit") << "mnuExit"
+                              << "E&xit"
+                              << "Ctrl+X";
+        QTest::newRow("Gebruikersnaam") << "mnuGebruikersNaam"
+                                        << "Gebr&uikersnaam"
+                                        << "Ctrl+U";
+        QTest::newRow("Afdrukinstellingen") << "mnuLettertype"
+                                            << "&Afdrukinstellingen"
+                                            << "Ctrl+A";
+        QTest::newRow("Info") << "mnuInfo"
+                              << "Info"
+                              << "";
+        QTest::newRow("Cb") << "mnuCb"
+                            << "Bedrijfsduurcorrectie"
+                            << "";
+        QTest::newRow("Li") << "mnuLi"
+                            << "Overdrachtsberekening"
+                            << "";
+        QTest::newRow("LwT") << "mnuLwT"
+                             << "Gecumuleerde geluidsemissie"
+                             << "";
+    }
+    void menuItems() {
+        QFETCH(QString, name);
+        Desktop d;
+        QAction* a = d.action(name);
+        QVERIFY2(a, qPrintable(name));
+        QTEST(a->text(), "text");
+        QTEST(a->shortcut().toString(), "shortcut");
+    }
+
+    void menuBar() {
+        Desktop d;
+        QCOMPARE(d.window.findChild<QMenu*>("mnuBestand")->title(), QStringLiteral("Bestand"));
+        QCOMPARE(d.window.findChild<QMenu*>("mnuInstel")->title(), QStringLiteral("Instellingen"));
+        // "Berekening" is popped up by the input form, never shown on the bar.
+        QMenu* calc = d.window.berekeningMenu();
+        QCOMPARE(calc->objectName(), QStringLiteral("mnuBerekening"));
+        QVERIFY(!d.window.menuBar()->actions().contains(calc->menuAction()));
+    }
+
+    void toolbar_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("toolTip");
+        const QStringList keys{"",           "",        "Nieuw",   "Open", "",
+                               "Bewerken",   "Sluiten", "Opslaan", "",     "User",
+                               "Lettertype", "",        "Info",    "Calc", ""};
+        const QStringList tips{"",
+                               "",
+                               "Nieuwe berekening",
+                               "Berekeningsbestand openen",
+                               "",
+                               "Berekeningsbestand bewerken",
+                               "Berekeningsbestand sluiten",
+                               "Berekeningsbestand opslaan",
+                               "",
+                               "Gebruikersnaam",
+                               "Afdrukinstellingen",
+                               "",
+                               "Info",
+                               "Calculator",
+                               ""};
+        for (int i = 1; i <= kToolbarSize; ++i)
+            QTest::addRow("%d", i) << i << keys[i] << tips[i];
+    }
+    void toolbar() {
+        QFETCH(int, index);
+        QFETCH(QString, key);
+        Desktop d;
+        QAction* a = d.action(QStringLiteral("Toolbar1_%1").arg(index));
+        QVERIFY(a);
+        QCOMPARE(a, d.window.toolbarEntry(index));
+        QCOMPARE(a->isSeparator(), key.isEmpty());
+        QCOMPARE(a->data().toString(), key);
+        if (!key.isEmpty()) {
+            QTEST(a->toolTip(), "toolTip");
+            QVERIFY(!a->icon().isNull());
+        }
+    }
+
+    void startUp() {
+        Desktop d;
+        QCOMPARE(d.window.windowTitle(), d.main.caption());
+        QCOMPARE(d.window.findChild<QLabel*>("StatusBar1_1")->text(),
+                 QStringLiteral("Geen bestand"));
+        QCOMPARE(d.window.findChild<QLabel*>("StatusBar1_2")->text(), d.main.caption());
+        QCOMPARE(d.pattern(), QStringLiteral("11000001|110000011"));
+    }
+
+    // Commands given through the window's own actions, as a user clicks them.
+    void commands_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("child");
+        QTest::newRow("Nieuw") << QStringList{"mnuNieuw"} << "00111111|001111111"
+                               << "Invoerformulier";
+        QTest::newRow("Nieuw, toolbar Sluiten")
+            << QStringList{"mnuNieuw", "Toolbar1_6"} << "11000001|110000011"
+            << "";
+        QTest::newRow("toolbar Open") << QStringList{"Toolbar1_3"} << "00111111|001111111"
+                                      << "Invoerformulier - proj.orv";
+        QTest::newRow("Open, Bewerken")
+            << QStringList{"mnuOpenen", "mnuBewerken"} << "00111111|001111111"
+            << "Invoerformulier - proj.orv";
+        QTest::newRow("Open, Opslaan")
+            << QStringList{"mnuOpenen", "Toolbar1_7"} << "11000001|110000011"
+            << "";
+    }
+    void commands() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, child);
+        Desktop d;
+        d.platform.openAnswers.enqueue(chosen(d.dir.filePath("proj.orv")));
+        d.platform.saveAnswers.enqueue(chosen(d.dir.filePath("kopie.orv")));
+        d.platform.answers.enqueue(kAnswerYes);
+        for (const QString& name : clicks) {
+            d.action(name)->trigger();
+            flushDeletes();
+        }
+        QTEST(d.pattern(), "pattern");
+        const QList<QMdiSubWindow*> children = d.window.mdiArea()->subWindowList();
+        QCOMPARE(children.size(), child.isEmpty() ? 0 : 1); // rebuilt, never doubled
+        QCOMPARE(d.window.isFormOpen(FormId::Invoer), !child.isEmpty());
+        if (!child.isEmpty()) QCOMPARE(children.first()->windowTitle(), child);
+    }
+
+    void inputFormShowsRecords() {
+        Desktop d;
+        d.platform.openAnswers.enqueue(chosen(d.dir.filePath("proj.orv")));
+        d.action("mnuOpenen")->trigger();
+        auto* text = d.window.findChild<QLabel*>("lblInhoud");
+        QVERIFY(text);
+        QVERIFY(text->text().contains("Lijnbron/rijroute: 1 bronnen"));
+        QVERIFY(text->text().contains("Mobiele/vaste bron: 0 bronnen"));
+    }
+
+    void closingWindowShutsDown_data() {
+        QTest::addColumn<bool>("project");
+        QTest::newRow("no project") << false;
+        QTest::newRow("project open") << true;
+    }
+    void closingWindowShutsDown() {
+        QFETCH(bool, project);
+        Desktop d;
+        d.window.show();
+        if (project) {
+            d.platform.openAnswers.enqueue(chosen(d.dir.filePath("proj.orv")));
+            d.action("mnuOpenen")->trigger();
+        }
+        d.state->settings.userName = fixedText(u"Afgesloten", kUserNameWidth);
+
+        QVERIFY(d.window.close());
+
+        QVERIFY(d.window.processEnded());
+        QVERIFY(!d.window.isVisible());
+        QCOMPARE(d.platform.messages.size(), project ? 1 : 0);
+        SettingsData written;
+        QVERIFY(readSettingsFile(d.dir.filePath(kSettingsFileName), written).ok());
+        QCOMPARE(trimmed(written.userName), QStringLiteral("Afgesloten"));
+        flushDeletes();
+        QVERIFY(!d.window.isFormOpen(FormId::Invoer));
+
+        d.action("mnuExit")->trigger(); // after the end nothing runs twice
+        QCOMPARE(d.platform.messages.size(), project ? 1 : 0);
+    }
+};
+
+ORV_TEST(TestFrmStart)
+#include "tst_frmstart.moc"

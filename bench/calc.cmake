@@ -1,1 +1,1 @@
-# list(APPEND BENCH_SOURCES ...)
+list(APPEND BENCH_SOURCES bench_calc.cpp)

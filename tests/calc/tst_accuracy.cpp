@@ -3,6 +3,7 @@
 
 #include "calc/commands.h"
 #include "calc/geometry.h"
+#include "calc/linesums.h"
 #include "calc/procedures.h"
 #include "calc/reference.h"
 #include "calcfixture.h"
@@ -114,6 +115,31 @@ private slots:
             }
         }
         QVERIFY2(worst < 1e-9, qPrintable(QStringLiteral("worst %1 dB").arg(worst)));
+    }
+
+    // Both builds of the loop, whichever one this processor runs in Overdracht: the plain
+    // one against the formulas, the wide one (where it can run) bit for bit against it.
+    void bothBuildsOfTheLoop() {
+        QRandomGenerator rng(77);
+        auto s = randomProject(rng, 200, 0);
+        orvtest::FakePlatform platform;
+        QVERIFY(CheckIt(*s, platform));
+        auto direct = std::make_unique<State>(*s);
+        QVERIFY(reference::Overdracht(*direct).isEmpty());
+        for (int i = 1; i <= s->sourceCount[0]; ++i) {
+            const calc::LineSetup setup = calc::lineSetup(*s, i);
+            const long points = static_cast<long>(s->sources[0][i].pointCount);
+            const calc::LineSums plain = calc::lineSumsPlain(setup, points);
+            const double loss = -10 * std::log10(plain.s1 / setup.pointCount);
+            const double cm = 10 * std::log10(plain.s2 / setup.pointCount) + loss;
+            QVERIFY(std::abs(loss - direct->results[0][i].transmission) < 1e-9);
+            QVERIFY(std::abs(cm - direct->results[0][i].cm) < 1e-9);
+            if (calc::hasWideVectors()) {
+                const calc::LineSums wide = calc::lineSumsWide(setup, points);
+                QCOMPARE(wide.s1, plain.s1);
+                QCOMPARE(wide.s2, plain.s2);
+            }
+        }
     }
 
     // Values at the edges of what the damaged-value check lets through still give finite

@@ -1,0 +1,115 @@
+// The calculation commands on the largest project: 500 line sources of 1000 point sources
+// each and 500 mobile sources. Command 2 beside the same steps with the transmission
+// written straight from the formulas (a power and a logarithm per point).
+
+#include "calc/damaged.h"
+#include "calc/geometry.h"
+#include "calc/procedures.h"
+#include "calc/reference.h"
+#include "model/state.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <memory>
+#include <QRandomGenerator>
+
+using namespace orv;
+
+namespace {
+
+class QuietPlatform final : public Platform {
+public:
+    int messageBox(const QString&, MsgIcon, MsgButtons, const QString&) override {
+        return kAnswerOk;
+    }
+    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    FileDialogAnswer openFileDialog(const FileDialogRequest&) override { return {}; }
+    FileDialogAnswer saveFileDialog(const FileDialogRequest&) override { return {}; }
+    void setBusy(bool) override {}
+    bool startProgram(const QString&) override { return false; }
+    void openMail(const QString&, const QString&) override {}
+    QString currentDirectory() const override { return {}; }
+    bool setCurrentDirectory(const QString&) override { return false; }
+    bool composeSections(int, std::array<int, 4>&) override { return true; }
+};
+
+double tenth(QRandomGenerator& rng, double low, double high) {
+    return std::round((low + rng.bounded(high - low)) * 10) / 10;
+}
+
+// Every source within the form's limits, every line a valid triangle, all periods busy.
+std::unique_ptr<State> largestProject() {
+    auto s = std::make_unique<State>();
+    Reset(*s);
+    QRandomGenerator rng(2024);
+    s->project.receiverHeight = 5;
+    s->sourceCount = {kMaxSources, kMaxSources};
+    for (int i = 1; i <= kMaxSources; ++i) {
+        SourceRecord& l = s->sources[0][i];
+        l.lwA = tenth(rng, 80, 110);
+        l.lwAMax = l.lwA + 8;
+        l.pointCount = 1000;
+        l.length = tenth(rng, 50, 1000);
+        l.speed = 5 + rng.bounded(76);
+        for (double& m : l.movements)
+            m = rng.bounded(200);
+        l.height = tenth(rng, 0.5, 4);
+        do {
+            l.distanceA = tenth(rng, 1, 500);
+            l.distanceB = tenth(rng, 1, 500);
+        } while (std::abs(l.distanceA - l.distanceB) >= l.length ||
+                 l.distanceA + l.distanceB <= l.length);
+        SourceRecord& m = s->sources[1][i];
+        m.lwA = tenth(rng, 80, 110);
+        m.lwAMax = m.lwA + 6;
+        m.pointCount = 1 + rng.bounded(20);
+        m.operatingHours[0] = tenth(rng, 0, 12);
+        m.operatingHours[1] = tenth(rng, 0, 4);
+        m.operatingHours[2] = tenth(rng, 0, 8);
+        m.height = tenth(rng, 0.5, 4);
+        m.distanceA = tenth(rng, 1, 250);
+        m.distanceB = tenth(rng, m.distanceA, 500);
+    }
+    s->sectionFlags[1] = s->sectionFlags[2] = 1;
+    QuietPlatform platform;
+    if (!CheckIt(*s, platform)) qFatal("benchmark project fails the geometry check");
+    return s;
+}
+
+void command(benchmark::State& bench, int kind) {
+    auto s = largestProject();
+    QuietPlatform platform;
+    for (auto _ : bench) {
+        const bool damaged = !findDamagedValue(*s, kind).isEmpty();
+        const StepsRun run = runCalculationSteps(*s, platform, kind);
+        benchmark::DoNotOptimize(damaged);
+        benchmark::DoNotOptimize(run.refusal.isEmpty());
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_Command1_Largest(benchmark::State& bench) {
+    command(bench, 1);
+}
+void BM_Command2_Largest(benchmark::State& bench) {
+    command(bench, 2);
+}
+void BM_Command3_Largest(benchmark::State& bench) {
+    command(bench, 3);
+}
+
+void BM_Command2_Direct_Largest(benchmark::State& bench) {
+    auto s = largestProject();
+    for (auto _ : bench) {
+        const QString refusal = reference::transmissionSteps(*s);
+        benchmark::DoNotOptimize(refusal.isEmpty());
+        benchmark::ClobberMemory();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_Command1_Largest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Command2_Largest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Command2_Direct_Largest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Command3_Largest)->Unit(benchmark::kMillisecond);

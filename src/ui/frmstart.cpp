@@ -74,9 +74,9 @@ void frmStart::buildMenus() {
         menu_[static_cast<std::size_t>(spec.item)] = action;
         return action;
     };
-    auto forward = [this](QAction* action, void (MainState::*command)()) {
+    auto forward = [this](QAction* action, auto command) {
         connect(action, &QAction::triggered, this, [this, command] {
-            if (mainState_) (mainState_->*command)();
+            if (mainState_) command(*mainState_);
         });
     };
 
@@ -86,34 +86,34 @@ void frmStart::buildMenus() {
     heading->setObjectName(QStringLiteral("mnuBestandSB"));
     heading->setEnabled(false); // a heading only
     forward(add(bestand, {MenuItem::Nieuw, "mnuNieuw", "&Nieuw", "Ctrl+N"}),
-            &MainState::mnuNieuw_Click);
+            [](MainState& m) { m.mnuNieuw_Click(); });
     forward(add(bestand, {MenuItem::Openen, "mnuOpenen", "&Openen", "Ctrl+O"}),
-            &MainState::mnuOpenen_Click);
+            [](MainState& m) { m.mnuOpenen_Click(); });
     bestand->addSeparator()->setObjectName(QStringLiteral("S1"));
     forward(add(bestand, {MenuItem::Bewerken, "mnuBewerken", "&Bewerken", "Ctrl+B"}),
-            &MainState::mnuBewerken_Click);
+            [](MainState& m) { m.mnuBewerken_Click(); });
     forward(add(bestand, {MenuItem::Sluiten, "mnuSluiten", "S&luiten", "Ctrl+L"}),
-            &MainState::mnuSluiten_Click);
+            [](MainState& m) { m.mnuSluiten_Click(); });
     forward(add(bestand, {MenuItem::Opslaan, "mnuOpslaan", "Op&slaan", "Ctrl+S"}),
-            &MainState::mnuOpslaan_Click);
+            [](MainState& m) { m.mnuOpslaan_Click(); });
     bestand->addSeparator()->setObjectName(QStringLiteral("S3"));
     QAction* exit = bestand->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
-    forward(exit, &MainState::mnuExit_Click);
+    forward(exit, [](MainState& m) { m.mnuExit_Click(); });
 
     QMenu* instel = menuBar()->addMenu(QStringLiteral("Instellingen"));
     instel->setObjectName(QStringLiteral("mnuInstel"));
     forward(
         add(instel, {MenuItem::GebruikersNaam, "mnuGebruikersNaam", "Gebr&uikersnaam", "Ctrl+U"}),
-        &MainState::mnuGebruikersNaam_Click);
+        [](MainState& m) { m.mnuGebruikersNaam_Click(); });
     forward(add(instel, {MenuItem::Lettertype, "mnuLettertype", "&Afdrukinstellingen", "Ctrl+A"}),
-            &MainState::mnuLettertype_Click);
+            [](MainState& m) { m.mnuLettertype_Click(); });
 
     QAction* info = menuBar()->addAction(QStringLiteral("Info"));
     info->setObjectName(QStringLiteral("mnuInfo"));
     menu_[static_cast<std::size_t>(MenuItem::Info)] = info;
-    forward(info, &MainState::mnuInfo_Click);
+    forward(info, [](MainState& m) { m.mnuInfo_Click(); });
 
     berekening_ = new QMenu(QStringLiteral("Berekening"), this);
     berekening_->setObjectName(QStringLiteral("mnuBerekening"));

@@ -20,7 +20,7 @@ struct GeometryTest {
     Outcome outcome = Outcome::Ok;
     double viewAngle = 0;             // degrees, angle at the receiving point (Ok only)
     double perpendicularDistance = 0; // m, to the straight line through the source (Ok only)
-    QString caption;                  // "Geometrie lijnbron " + the specification
+    QString caption;                  // "Geometrie lijnbron " + the description
     QString text;                     // the window's text, or for a failure the message box's text
 };
 

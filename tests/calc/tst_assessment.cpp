@@ -225,13 +225,6 @@ private slots:
             QCOMPARE(r.message(), QStringLiteral("LAeq(deelbron) is groter dan LAeq(totaal)!"));
     }
 
-    void ratedText() {
-        setDecimalSeparator(QLatin1Char(','));
-        QCOMPARE(ratedLevelText(53.377800965674005), QStringLiteral("LAr,LT = 53,4 dB(A)"));
-        setDecimalSeparator(QLatin1Char('.'));
-        QCOMPARE(ratedLevelText(55), QStringLiteral("LAr,LT = 55.0 dB(A)"));
-    }
-
     void store_data() {
         // Surcharges as [total level, line 1, line 2, mobile 1, mobile 2]; list entries:
         // 0 "<alle bronnen>", 1-2 the line sources, 3-4 the mobile sources.

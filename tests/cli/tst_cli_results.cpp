@@ -219,34 +219,6 @@ private slots:
         QCOMPARE(r.err, message + QLatin1Char('\n'));
         QCOMPARE(r.out, QString()); // nothing half-calculated, no NaN, on standard output
     }
-
-    void usageAndFiles_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("code");
-        QTest::newRow("no kind") << QStringList{"FILE"} << 2;
-        QTest::newRow("kind 4") << QStringList{"FILE", "--kind", "4"} << 2;
-        QTest::newRow("bad sections")
-            << QStringList{"FILE", "--kind", "2", "--sections", "11"} << 2;
-        QTest::newRow("missing file") << QStringList{"MISSING", "--kind", "2"} << 3;
-        QTest::newRow("truncated file") << QStringList{"SHORT", "--kind", "2"} << 3;
-    }
-    void usageAndFiles() {
-        QFETCH(QStringList, args);
-        QFETCH(int, code);
-        auto s = site();
-        const QString good = save(*s, QStringLiteral("u.orv"));
-        QFile shortFile(dir.filePath(QStringLiteral("short.orv")));
-        QVERIFY(shortFile.open(QIODevice::WriteOnly));
-        shortFile.write(QByteArray("\x01\x00\x02", 3));
-        shortFile.close();
-        args.replaceInStrings(QStringLiteral("FILE"), good);
-        args.replaceInStrings(QStringLiteral("MISSING"), dir.filePath(QStringLiteral("nope.orv")));
-        args.replaceInStrings(QStringLiteral("SHORT"), shortFile.fileName());
-        const Run r = results(args);
-        QCOMPARE(r.code, code);
-        QCOMPARE(r.out, QString());
-        QVERIFY(!r.err.isEmpty());
-    }
 };
 
 ORV_TEST(TestCliResults)

@@ -185,19 +185,14 @@ private slots:
         }
     }
 
-    void saveCancelledKeepsProject_data() {
-        QTest::addColumn<bool>("cancel");
-        QTest::newRow("cancel") << true;
-        QTest::newRow("no name") << false;
-    }
-    void saveCancelledKeepsProject() {
-        QFETCH(bool, cancel);
+    // A dialog answered without a name saves nothing, so it must not close the project either.
+    void saveWithoutNameKeepsProject() {
         Harness h;
         h.writeProject("proj.orv", *sampleProject());
         h.start();
         h.open("proj.orv");
         h.view.calls.clear();
-        h.platform.saveAnswers.enqueue(cancel ? cancelled() : chosen(QString()));
+        h.platform.saveAnswers.enqueue(chosen(QString()));
 
         h.main.mnuOpslaan_Click();
 

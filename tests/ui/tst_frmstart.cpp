@@ -63,56 +63,6 @@ void flushDeletes() {
 class TestFrmStart : public QObject {
     Q_OBJECT
 private slots:
-    void menuItems_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shortcut");
-        QTest::newRow("Nieuw") << "mnuNieuw"
-                               << "&Nieuw"
-                               << "Ctrl+N";
-        QTest::newRow("Openen") << "mnuOpenen"
-                                << "&Openen"
-                                << "Ctrl+O";
-        QTest::newRow("Bewerken") << "mnuBewerken"
-                                  << "&Bewerken"
-                                  << "Ctrl+B";
-        QTest::newRow("Sluiten") << "mnuSluiten"
-                                 << "S&luiten"
-                                 << "Ctrl+L";
-        QTest::newRow("Opslaan") << "mnuOpslaan"
-                                 << "Op&slaan"
-                                 << "Ctrl+S";
-        QTest::newRow("Exit") << "mnuExit"
-                              << "E&xit"
-                              << "Ctrl+X";
-        QTest::newRow("Gebruikersnaam") << "mnuGebruikersNaam"
-                                        << "Gebr&uikersnaam"
-                                        << "Ctrl+U";
-        QTest::newRow("Afdrukinstellingen") << "mnuLettertype"
-                                            << "&Afdrukinstellingen"
-                                            << "Ctrl+A";
-        QTest::newRow("Info") << "mnuInfo"
-                              << "Info"
-                              << "";
-        QTest::newRow("Cb") << "mnuCb"
-                            << "Bedrijfsduurcorrectie"
-                            << "";
-        QTest::newRow("Li") << "mnuLi"
-                            << "Overdrachtsberekening"
-                            << "";
-        QTest::newRow("LwT") << "mnuLwT"
-                             << "Gecumuleerde geluidsemissie"
-                             << "";
-    }
-    void menuItems() {
-        QFETCH(QString, name);
-        Desktop d;
-        QAction* a = d.action(name);
-        QVERIFY2(a, qPrintable(name));
-        QTEST(a->text(), "text");
-        QTEST(a->shortcut().toString(), "shortcut");
-    }
-
     void menuBar() {
         Desktop d;
         QCOMPARE(d.window.findChild<QMenu*>("mnuBestand")->title(), QStringLiteral("Bestand"));
@@ -121,46 +71,6 @@ private slots:
         QMenu* calc = d.window.berekeningMenu();
         QCOMPARE(calc->objectName(), QStringLiteral("mnuBerekening"));
         QVERIFY(!d.window.menuBar()->actions().contains(calc->menuAction()));
-    }
-
-    void toolbar_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("toolTip");
-        const QStringList keys{"",           "",        "Nieuw",   "Open", "",
-                               "Bewerken",   "Sluiten", "Opslaan", "",     "User",
-                               "Lettertype", "",        "Info",    "Calc", ""};
-        const QStringList tips{"",
-                               "",
-                               "Nieuwe berekening",
-                               "Berekeningsbestand openen",
-                               "",
-                               "Berekeningsbestand bewerken",
-                               "Berekeningsbestand sluiten",
-                               "Berekeningsbestand opslaan",
-                               "",
-                               "Gebruikersnaam",
-                               "Afdrukinstellingen",
-                               "",
-                               "Info",
-                               "Calculator",
-                               ""};
-        for (int i = 1; i <= kToolbarSize; ++i)
-            QTest::addRow("%d", i) << i << keys[i] << tips[i];
-    }
-    void toolbar() {
-        QFETCH(int, index);
-        QFETCH(QString, key);
-        Desktop d;
-        QAction* a = d.action(QStringLiteral("Toolbar1_%1").arg(index));
-        QVERIFY(a);
-        QCOMPARE(a, d.window.toolbarEntry(index));
-        QCOMPARE(a->isSeparator(), key.isEmpty());
-        QCOMPARE(a->data().toString(), key);
-        if (!key.isEmpty()) {
-            QTEST(a->toolTip(), "toolTip");
-            QVERIFY(!a->icon().isNull());
-        }
     }
 
     void startUp() {

@@ -17,12 +17,6 @@ using namespace orv;
 class TestUiHelpers : public QObject {
     Q_OBJECT
 private slots:
-    void bgrColours() {
-        QCOMPARE(QColor(kLightYellow), QColor(0xFF, 0xFF, 0xC0));
-        QCOMPARE(QColor(kEditManyCyan), QColor(0x00, 0xFF, 0xFF));
-        QCOMPARE(QColor(kRefusedRed), QColor(0xFF, 0x00, 0x00));
-    }
-
     void fieldColoursFollowEnabledState() {
         QWidget form;
         auto* on = new QLineEdit(&form);
@@ -98,13 +92,6 @@ private slots:
         QFETCH(QString, filter);
         QTEST(qtFileFilter(filter), "qt");
         QTEST(defaultSuffix(filter), "suffix");
-    }
-
-    void calculatorFallsBackOnLinuxCalculators() {
-        const QStringList c = calculatorCandidates("calc.exe");
-        QCOMPARE(c.first(), QStringLiteral("gnome-calculator"));
-        QVERIFY(c.contains("xcalc"));
-        QCOMPARE(calculatorCandidates("kcalc"), QStringList{"kcalc"});
     }
 
     void sectionDialog_data() {

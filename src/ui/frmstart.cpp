@@ -14,21 +14,21 @@
 namespace orv {
 namespace {
 
-struct MenuSpec {
+struct MenuEntry {
     MenuItem item;
     const char* name;
     const char* text;
     const char* shortcut;
 };
 
-struct ButtonSpec {
+struct ButtonEntry {
     int index;
     const char* key; // nullptr: a separator
     const char* toolTip;
     QStyle::StandardPixmap icon;
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonEntry kButtons[] = {
     {1, nullptr, "", QStyle::SP_CustomBase},
     {2, "Nieuw", "Nieuwe berekening", QStyle::SP_FileIcon},
     {3, "Open", "Berekeningsbestand openen", QStyle::SP_DialogOpenButton},
@@ -67,11 +67,11 @@ frmStart::frmStart(State& state, Platform& platform, QWidget* parent)
 frmStart::~frmStart() = default;
 
 void frmStart::buildMenus() {
-    auto add = [this](QMenu* menu, const MenuSpec& spec) {
-        QAction* action = menu->addAction(QString::fromUtf8(spec.text));
-        action->setObjectName(QString::fromLatin1(spec.name));
-        action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-        menu_[static_cast<std::size_t>(spec.item)] = action;
+    auto add = [this](QMenu* menu, const MenuEntry& entry) {
+        QAction* action = menu->addAction(QString::fromUtf8(entry.text));
+        action->setObjectName(QString::fromLatin1(entry.name));
+        action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+        menu_[static_cast<std::size_t>(entry.item)] = action;
         return action;
     };
     auto forward = [this](QAction* action, auto command) {
@@ -127,21 +127,21 @@ void frmStart::ButtonSetup() {
     QToolBar* bar = addToolBar(QStringLiteral("Toolbar1"));
     bar->setObjectName(QStringLiteral("Toolbar1"));
     bar->setMovable(false);
-    for (const ButtonSpec& spec : kButtons) {
+    for (const ButtonEntry& entry : kButtons) {
         QAction* action = nullptr;
-        if (!spec.key) {
+        if (!entry.key) {
             action = bar->addSeparator();
         } else {
-            const QString key = QString::fromLatin1(spec.key);
-            action = bar->addAction(style()->standardIcon(spec.icon), key);
-            action->setToolTip(QString::fromUtf8(spec.toolTip));
+            const QString key = QString::fromLatin1(entry.key);
+            action = bar->addAction(style()->standardIcon(entry.icon), key);
+            action->setToolTip(QString::fromUtf8(entry.toolTip));
             action->setData(key);
             connect(action, &QAction::triggered, this, [this, key] {
                 if (mainState_) mainState_->Toolbar1_ButtonClick(key);
             });
         }
-        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(spec.index));
-        toolbar_[static_cast<std::size_t>(spec.index)] = action;
+        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(entry.index));
+        toolbar_[static_cast<std::size_t>(entry.index)] = action;
     }
 }
 

@@ -96,9 +96,9 @@ void buildSettings(SettingsData& settings) {
     settings = SettingsData{};
     settings.userName = fixedText(u"Akoestisch Adviesbureau & Zn", kUserNameWidth);
     settings.userNameLabel = fixedText(u"Akoestisch Adviesbureau && Zn", kUserNameWidth);
-    settings.paperOrientation = 1;
+    settings.paperOrientation = 2;
     settings.printFontName = fixedText(u"Courier New", kPrintFontNameWidth);
-    settings.printFontSize = 10;
+    settings.printFontSize = 8;
     settings.headerStyle = 3;
     settings.bodyStyle1 = 1;
     settings.bodyStyle2 = 2;

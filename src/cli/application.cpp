@@ -1,5 +1,6 @@
 #include "cli/application.h"
 
+#include <cstdio>
 #include <cstring>
 
 #ifdef ORNAVELD_HAVE_PRINT
@@ -7,8 +8,19 @@
 #endif
 
 namespace orv::cli {
+namespace {
+
+// Standard error carries the program's own Dutch messages only; Qt's remarks about the
+// environment (a missing runtime folder, font substitutions) would read as part of the run.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
 
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+    qInstallMessageHandler(quietQtMessages);
 #ifdef ORNAVELD_HAVE_PRINT
     if (argc > 1 && std::strcmp(argv[1], "pdf") == 0) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

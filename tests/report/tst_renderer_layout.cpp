@@ -109,14 +109,17 @@ void TestRendererLayout::columnEnds() {
     QVERIFY(!row.empty());
     QCOMPARE(row.front().x, 0.0);
     const double unit = 12.0 * 8;
-    for (const auto& [text, column] : cells) {
+    for (const auto& cell : cells) {
+        // Named copies: clang 14 cannot capture structured bindings in a lambda.
+        const auto& text = cell.first;
+        const auto column = cell.second;
         const auto it = std::find_if(row.begin(), row.end(), [&](const RecordedOp& op) {
             return op.text == text && std::abs(op.x2 - column * unit) < 1e-6;
         });
         QVERIFY2(it != row.end(), qPrintable(QStringLiteral("%1 at %2").arg(text).arg(column)));
         QCOMPARE(it->font.size, 8.0);
     }
-    // The specification opens column 28 of every row and heading line.
+    // The "Specificatie" column opens at column 28 of every row and heading line.
     if (anchor != QLatin1String("Totaal") && !anchor.startsWith(QLatin1String("Gecum"))) {
         const auto spec = std::find_if(row.begin(), row.end(),
                                        [&](const RecordedOp& op) { return op.x == 28 * unit; });

@@ -13,22 +13,17 @@ const char* const kUsage =
     "        --total-surcharge K, --landscape, --portrait, --font NAAM, --size PT\n";
 }
 
-int run(const QStringList& args, QTextStream& out, QTextStream& err)
-{
+int run(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.isEmpty()) {
         err << kUsage;
         return kExitUsage;
     }
     const QString verb = args.front();
     const QStringList rest = args.mid(1);
-    if (verb == QLatin1String("dump"))
-        return runDump(rest, out, err);
-    if (verb == QLatin1String("results"))
-        return runResults(rest, out, err);
-    if (verb == QLatin1String("report"))
-        return runReport(rest, out, err);
-    if (verb == QLatin1String("pdf"))
-        return runPdf(rest, out, err);
+    if (verb == QLatin1String("dump")) return runDump(rest, out, err);
+    if (verb == QLatin1String("results")) return runResults(rest, out, err);
+    if (verb == QLatin1String("report")) return runReport(rest, out, err);
+    if (verb == QLatin1String("pdf")) return runPdf(rest, out, err);
     if (verb == QLatin1String("--help") || verb == QLatin1String("-h")) {
         out << kUsage;
         return kExitDone;

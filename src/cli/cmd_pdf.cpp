@@ -20,19 +20,6 @@ namespace orv::cli {
 #ifdef ORNAVELD_HAVE_PRINT
 namespace {
 
-// The command line has no windows: the command's requests to show and close them go nowhere.
-class NoWindows final : public MainView {
-public:
-    void setMenuEnabled(MenuItem, bool) override {}
-    void setButtonEnabled(int, bool) override {}
-    void setStatusText(int, const QString&) override {}
-    QString statusText(int) const override { return {}; }
-    void setCaption(const QString&) override {}
-    void showForm(FormId, bool) override {}
-    void closeForm(FormId) override {}
-    void endProcess() override {}
-};
-
 // --landscape/--portrait, --font and --size override the settings file; what neither gives
 // gets the print dialog's start values.
 void applyPrintOptions(const RunOptions& options, SettingsData& settings) {
@@ -61,19 +48,7 @@ int runPdf(const QStringList& args, QTextStream&, QTextStream& err) {
     if (const int code = loadRunState(options, *state, err); code != kExitDone) return code;
     applyPrintOptions(options, state->settings);
 
-    CliPlatform platform(err, options.sections);
-    NoWindows view;
-    switch (runCalculationCommand(*state, platform, view, options.kind)) {
-    case CommandStatus::Done:
-        break;
-    case CommandStatus::NoSources:
-        err << "Het project bevat geen bronnen: er is niets berekend.\n";
-        return kExitRefused;
-    case CommandStatus::GeometryRefused:
-    case CommandStatus::DamagedValue:
-    case CommandStatus::DialogCancelled:
-        return kExitRefused;
-    }
+    if (const int code = runCliCommand(options, *state, err); code != kExitDone) return code;
 
     if (!reportFitsPdfPage(*state))
         err << "Waarschuwing: de tabellen zijn breder dan de pagina; kies --landscape of een "

@@ -11,22 +11,6 @@
 #include <memory>
 
 namespace orv::cli {
-namespace {
-
-// The command line has no windows: the command's requests to show and close them go nowhere.
-class NoWindows final : public MainView {
-public:
-    void setMenuEnabled(MenuItem, bool) override {}
-    void setButtonEnabled(int, bool) override {}
-    void setStatusText(int, const QString&) override {}
-    QString statusText(int) const override { return {}; }
-    void setCaption(const QString&) override {}
-    void showForm(FormId, bool) override {}
-    void closeForm(FormId) override {}
-    void endProcess() override {}
-};
-
-} // namespace
 
 int runReport(const QStringList& args, QTextStream& out, QTextStream& err) {
     RunOptions options;
@@ -34,19 +18,7 @@ int runReport(const QStringList& args, QTextStream& out, QTextStream& err) {
     auto state = std::make_unique<State>();
     if (const int code = loadRunState(options, *state, err); code != kExitDone) return code;
 
-    CliPlatform platform(err, options.sections);
-    NoWindows view;
-    switch (runCalculationCommand(*state, platform, view, options.kind)) {
-    case CommandStatus::Done:
-        break;
-    case CommandStatus::NoSources:
-        err << "Het project bevat geen bronnen: er is niets berekend.\n";
-        return kExitRefused;
-    case CommandStatus::GeometryRefused:
-    case CommandStatus::DamagedValue:
-    case CommandStatus::DialogCancelled:
-        return kExitRefused;
-    }
+    if (const int code = runCliCommand(options, *state, err); code != kExitDone) return code;
 
     const QString text = reportText(*state);
     if (!options.output.isEmpty()) {

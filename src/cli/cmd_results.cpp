@@ -15,19 +15,6 @@
 namespace orv::cli {
 namespace {
 
-// The command line has no windows: requests to show or close them go nowhere.
-class NoWindows final : public MainView {
-public:
-    void setMenuEnabled(MenuItem, bool) override {}
-    void setButtonEnabled(int, bool) override {}
-    void setStatusText(int, const QString&) override {}
-    QString statusText(int) const override { return {}; }
-    void setCaption(const QString&) override {}
-    void showForm(FormId, bool) override {}
-    void closeForm(FormId) override {}
-    void endProcess() override {}
-};
-
 QJsonArray periods(const double (&values)[kPeriods]) {
     return QJsonArray{values[0], values[1], values[2]};
 }
@@ -89,20 +76,9 @@ int runResults(const QStringList& args, QTextStream& out, QTextStream& err) {
     auto state = std::make_unique<State>();
     if (const int code = loadRunState(options, *state, err); code != kExitDone) return code;
 
-    CliPlatform platform(err, options.sections);
-    NoWindows view;
     QStringList warnings;
-    switch (runCalculationCommand(*state, platform, view, options.kind, &warnings)) {
-    case CommandStatus::Done:
-        break;
-    case CommandStatus::NoSources:
-        err << "Het project bevat geen bronnen: er is niets berekend.\n";
-        return kExitRefused;
-    case CommandStatus::GeometryRefused:
-    case CommandStatus::DamagedValue:
-    case CommandStatus::DialogCancelled:
-        return kExitRefused; // the message is already on standard error
-    }
+    if (const int code = runCliCommand(options, *state, err, &warnings); code != kExitDone)
+        return code;
     out << QString::fromUtf8(QJsonDocument(resultsJson(*state, warnings)).toJson());
     out.flush();
     return kExitDone;

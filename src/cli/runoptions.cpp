@@ -1,15 +1,17 @@
 #include "cli/runoptions.h"
 
+#include "app/mainview.h"
 #include "app/numberformat.h"
 #include "app/projectfile.h"
 #include "app/settingsfile.h"
 #include "app/win1252.h"
+#include "calc/commands.h"
+#include "cli/cliplatform.h"
 #include "cli/commands.h"
 
 namespace orv::cli {
 
-int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& err)
-{
+int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& err) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption kind(QStringLiteral("kind"), QString(), QStringLiteral("K"));
@@ -50,8 +52,8 @@ int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& e
         err << "--kind moet 1, 2 of 3 zijn.\n";
         return kExitUsage;
     }
-    options.sections = options.kind == 2 ? std::array<int, 4>{1, 1, 1, 1}
-                                         : std::array<int, 4>{1, 1, 1, 0};
+    options.sections =
+        options.kind == 2 ? std::array<int, 4>{1, 1, 1, 1} : std::array<int, 4>{1, 1, 1, 0};
     if (parser.isSet(sections)) {
         const QString flags = parser.value(sections);
         if (flags.size() != 4) {
@@ -74,8 +76,7 @@ int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& e
         }
         options.decimal = sep.front();
     }
-    if (parser.isSet(user))
-        options.user = parser.value(user);
+    if (parser.isSet(user)) options.user = parser.value(user);
     options.settingsFile = parser.value(settings);
     options.output = parser.value(output);
     if (parser.isSet(surcharge)) {
@@ -90,10 +91,8 @@ int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& e
         err << "Kies --landscape of --portrait, niet beide.\n";
         return kExitUsage;
     }
-    if (parser.isSet(landscape))
-        options.orientation = 2;
-    if (parser.isSet(portrait))
-        options.orientation = 1;
+    if (parser.isSet(landscape)) options.orientation = 2;
+    if (parser.isSet(portrait)) options.orientation = 1;
     options.font = parser.value(font);
     if (parser.isSet(size)) {
         options.fontSize = parser.value(size).toInt(&ok);
@@ -105,13 +104,11 @@ int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& e
     return kExitDone;
 }
 
-int loadRunState(const RunOptions& options, State& state, QTextStream& err)
-{
+int loadRunState(const RunOptions& options, State& state, QTextStream& err) {
     if (!options.settingsFile.isEmpty()) {
         const FileError e = readSettingsFile(options.settingsFile, state.settings);
         if (!e.ok()) {
-            err << options.settingsFile << ": Fout " << e.number << " - " << e.description
-                << ".\n";
+            err << options.settingsFile << ": Fout " << e.number << " - " << e.description << ".\n";
             return kExitFile;
         }
     }
@@ -127,9 +124,43 @@ int loadRunState(const RunOptions& options, State& state, QTextStream& err)
     }
     if (options.totalSurcharge)
         state.sources[0][0].surchargeKx = static_cast<qint16>(*options.totalSurcharge);
-    if (!options.decimal.isNull())
-        setDecimalSeparator(options.decimal);
+    if (!options.decimal.isNull()) setDecimalSeparator(options.decimal);
     return kExitDone;
+}
+
+namespace {
+
+// The command line has no windows: the command's requests to show and close them go nowhere.
+class NoWindows final : public MainView {
+public:
+    void setMenuEnabled(MenuItem, bool) override {}
+    void setButtonEnabled(int, bool) override {}
+    void setStatusText(int, const QString&) override {}
+    QString statusText(int) const override { return {}; }
+    void setCaption(const QString&) override {}
+    void showForm(FormId, bool) override {}
+    void closeForm(FormId) override {}
+    void endProcess() override {}
+};
+
+} // namespace
+
+int runCliCommand(const RunOptions& options, State& state, QTextStream& err,
+                  QStringList* warnings) {
+    CliPlatform platform(err, options.sections);
+    NoWindows view;
+    switch (runCalculationCommand(state, platform, view, options.kind, warnings)) {
+    case CommandStatus::Done:
+        return kExitDone;
+    case CommandStatus::NoSources:
+        err << "Het project bevat geen bronnen: er is niets berekend.\n";
+        return kExitRefused;
+    case CommandStatus::GeometryRefused:
+    case CommandStatus::DamagedValue:
+    case CommandStatus::DialogCancelled:
+        break; // the message is already on standard error
+    }
+    return kExitRefused;
 }
 
 } // namespace orv::cli

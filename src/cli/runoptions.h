@@ -4,11 +4,11 @@
 
 #include "model/state.h"
 
+#include <array>
+#include <optional>
 #include <QCommandLineParser>
 #include <QStringList>
 #include <QTextStream>
-#include <array>
-#include <optional>
 
 namespace orv::cli {
 
@@ -16,10 +16,10 @@ struct RunOptions {
     QString projectFile;
     int kind = 0;
     std::array<int, 4> sections{1, 1, 1, 0};
-    QChar decimal;                 // null: the system locale's
-    std::optional<QString> user;   // --user
-    QString settingsFile;          // --settings
-    QString output;                // -o
+    QChar decimal;               // null: the system locale's
+    std::optional<QString> user; // --user
+    QString settingsFile;        // --settings
+    QString output;              // -o
     std::optional<int> totalSurcharge;
     std::optional<int> orientation; // 1 portrait, 2 landscape
     QString font;
@@ -34,5 +34,12 @@ int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& e
 // --total-surcharge and --decimal. Returns kExitFile with the message on err when a file is
 // missing, unreadable or invalid; otherwise kExitDone.
 int loadRunState(const RunOptions& options, State& state, QTextStream& err);
+
+// Runs calculation command options.kind on a loaded state as the command line does: the
+// messages of the run on err, the --sections flags as the section dialog's answer, no
+// windows. kExitDone when the command ran; kExitRefused (no sources, or refused with its
+// message already on err) otherwise. warnings receives the minimum-point sentences.
+int runCliCommand(const RunOptions& options, State& state, QTextStream& err,
+                  QStringList* warnings = nullptr);
 
 } // namespace orv::cli

@@ -4,7 +4,11 @@
 #include "app/win1252.h"
 #include "model/state.h"
 
+#include <cmath>
+#include <initializer_list>
 #include <memory>
+#include <QTest>
+#include <type_traits>
 
 namespace calctest {
 
@@ -16,55 +20,39 @@ inline std::unique_ptr<orv::State> freshState() {
 
 struct Line {
     QString description = QStringLiteral("Route");
-    double lwA = 100, lwAMax = 105;
-    double points = 10, length = 100, speed = 20;
-    double movements[3] = {100, 0, 0};
+    double lwA = 100, lwAMax = 105, points = 10, length = 100, speed = 20;
+    double amount[3] = {100, 0, 0}; // movements per period
     double height = 1.5, distanceA = 50, distanceB = 50;
     qint16 reflection = 0, screening = 0;
 };
 
 struct Mobile {
     QString description = QStringLiteral("Heftruck");
-    double lwA = 100, lwAMax = 105;
-    double points = 1;
-    double hours[3] = {12, 0, 0};
+    double lwA = 100, lwAMax = 105, points = 1;
+    double amount[3] = {12, 0, 0}; // operating hours per period
     double height = 1.5, distanceA = 50, distanceB = 50;
     qint16 reflection = 0, screening = 0;
 };
 
-inline int add(orv::State& s, const Line& l) {
-    const int i = ++s.sourceCount[0];
-    orv::SourceRecord& r = s.sources[0][i];
-    r.description = orv::fixedText(l.description, orv::kDescriptionWidth);
-    r.lwA = l.lwA;
-    r.lwAMax = l.lwAMax;
-    r.pointCount = l.points;
-    r.length = l.length;
-    r.speed = l.speed;
+template <typename T> int add(orv::State& s, const T& src) {
+    constexpr int kind = std::is_same_v<T, Line> ? 0 : 1;
+    const int i = ++s.sourceCount[kind];
+    orv::SourceRecord& r = s.sources[kind][i];
+    r.description = orv::fixedText(src.description, orv::kDescriptionWidth);
+    r.lwA = src.lwA;
+    r.lwAMax = src.lwAMax;
+    r.pointCount = src.points;
+    if constexpr (kind == 0) {
+        r.length = src.length;
+        r.speed = src.speed;
+    }
     for (int p = 0; p < 3; ++p)
-        r.movements[p] = l.movements[p];
-    r.height = l.height;
-    r.distanceA = l.distanceA;
-    r.distanceB = l.distanceB;
-    r.reflection = l.reflection;
-    r.screening = l.screening;
-    return i;
-}
-
-inline int add(orv::State& s, const Mobile& m) {
-    const int i = ++s.sourceCount[1];
-    orv::SourceRecord& r = s.sources[1][i];
-    r.description = orv::fixedText(m.description, orv::kDescriptionWidth);
-    r.lwA = m.lwA;
-    r.lwAMax = m.lwAMax;
-    r.pointCount = m.points;
-    for (int p = 0; p < 3; ++p)
-        r.operatingHours[p] = m.hours[p];
-    r.height = m.height;
-    r.distanceA = m.distanceA;
-    r.distanceB = m.distanceB;
-    r.reflection = m.reflection;
-    r.screening = m.screening;
+        (kind == 0 ? r.movements[p] : r.operatingHours[p]) = src.amount[p];
+    r.height = src.height;
+    r.distanceA = src.distanceA;
+    r.distanceB = src.distanceB;
+    r.reflection = src.reflection;
+    r.screening = src.screening;
     return i;
 }
 
@@ -72,6 +60,20 @@ inline void setReceiver(orv::State& s, double height, const char* ground, qint16
     s.project.receiverHeight = height;
     s.project.groundType = orv::fixedText(QString::fromLatin1(ground), orv::kGroundTypeWidth);
     s.project.facadeReflection = facade;
+}
+
+// A data table with one column "row" of a case type.
+template <typename T> void table(std::initializer_list<std::pair<const char*, T>> rows) {
+    QTest::addColumn<T>("row");
+    for (const auto& [name, row] : rows)
+        QTest::newRow(name) << row;
+}
+
+// Within `tol`, and when not, the two numbers in full in the log.
+inline bool near(double got, double want, double tol = 1e-9) {
+    if (std::abs(got - want) < tol) return true;
+    qWarning("got %.17g, want %.17g", got, want);
+    return false;
 }
 
 } // namespace calctest

@@ -8,7 +8,6 @@
 #include "examples.h"
 #include "testdata.h"
 
-#include <cstring>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,42 +17,26 @@ using namespace orv;
 
 namespace {
 
-// Accepts limit bytes, then fails every write, as a disk that fills up. With a target it
-// passes the accepted bytes on.
-class FailAfterDevice : public QIODevice {
-public:
-    explicit FailAfterDevice(qint64 limit, QIODevice* target = nullptr)
-        : m_limit(limit), m_target(target) {
+// Passes limit bytes on to its target, then fails every write, as a disk that fills up.
+struct FailAfterDevice : QIODevice {
+    FailAfterDevice(qint64 limit, QIODevice& target) : limit(limit), target(target) {
         open(QIODevice::WriteOnly);
     }
-
-protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 len) override {
-        const qint64 n = std::min(len, m_limit - m_accepted);
-        if (n <= 0 || (m_target && m_target->write(data, n) != n)) return -1;
-        m_accepted += n;
+        const qint64 n = std::min(len, limit);
+        if (n <= 0 || target.write(data, n) != n) return -1;
+        limit -= n;
         return n;
     }
-
-private:
-    qint64 m_limit;
-    QIODevice* m_target;
-    qint64 m_accepted = 0;
+    qint64 limit;
+    QIODevice& target;
 };
 
-QByteArray le16(qint16 v) {
-    char b[2];
-    qToLittleEndian(v, b);
-    return QByteArray(b, 2);
-}
-
-QByteArray le64(double v) {
-    quint64 bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    char b[8];
-    qToLittleEndian(bits, b);
-    return QByteArray(b, 8);
+template <typename T> QByteArray le(T v) { // a qint16 or a double, little-endian
+    QByteArray b(sizeof v, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
 }
 
 QByteArray zeros(qsizetype n) {
@@ -177,26 +160,26 @@ private slots:
         const auto st = sampleState(1, 2);
         const QByteArray orv = encodeProject(*st);
         const QByteArray set = encodeSettings(sampleSettings(2));
-        QTest::newRow("line count") << orv << 0 << le16(1);
-        QTest::newRow("line surchargeKx") << orv << 2 << le16(5);
+        QTest::newRow("line count") << orv << 0 << le<qint16>(1);
+        QTest::newRow("line surchargeKx") << orv << 2 << le<qint16>(5);
         QTest::newRow("line name") << orv << 4 << QByteArray("Bron 0-1 \xEB\x80\xD7");
-        QTest::newRow("line lwA, lwAMax") << orv << 29 << le64(10) + le64(11);
+        QTest::newRow("line lwA, lwAMax") << orv << 29 << le<double>(10) + le<double>(11);
         QTest::newRow("line pointCount .. movements")
-            << orv << 70 << le64(12) + le64(13) + le64(14) + le64(15);
+            << orv << 70 << le<double>(12) + le<double>(13) + le<double>(14) + le<double>(15);
         QTest::newRow("line distances, reflection, screening")
-            << orv << 150 << le64(22) + le64(23) + le16(2) + le16(-5);
-        QTest::newRow("mobile count") << orv << 170 << le16(2);
-        QTest::newRow("first mobile") << orv << 172 << le16(5) + QByteArray("Bron 1-1 ");
-        QTest::newRow("second mobile") << orv << 340 << le16(10) + "Bron 1-2 ";
+            << orv << 150 << le<double>(22) + le<double>(23) + le<qint16>(2) + le<qint16>(-5);
+        QTest::newRow("mobile count") << orv << 170 << le<qint16>(2);
+        QTest::newRow("first mobile") << orv << 172 << le<qint16>(5) + QByteArray("Bron 1-1 ");
+        QTest::newRow("second mobile") << orv << 340 << le<qint16>(10) + "Bron 1-2 ";
         QTest::newRow("projectNumber") << orv << 508 << QByteArray("P-\xEB\x80\xD7     ");
-        QTest::newRow("receiverHeight") << orv << 658 << le64(4.5);
-        QTest::newRow("groundType, facade at the end") << orv << 666 << "zacht" + le16(3);
+        QTest::newRow("receiverHeight") << orv << 658 << le<double>(4.5);
+        QTest::newRow("groundType, facade at the end") << orv << 666 << "zacht" + le<qint16>(3);
         QTest::newRow("userNameLabel") << set << 30 << QByteArray("Jansen && Zn \x97 geluid  ");
-        QTest::newRow("bodyStyle2, count") << set << 108 << le16(-3) + le16(2);
+        QTest::newRow("bodyStyle2, count") << set << 108 << le<qint16>(-3) + le<qint16>(2);
         QTest::newRow("entry 1") << set << 112
-                                 << "Bron 1 \xEB\x80\xD7" + QByteArray(15, ' ') + le64(80.125) +
-                                        le64(91.5);
-        QTest::newRow("lwMax 2 at the end") << set << 186 << le64(92.5);
+                                 << "Bron 1 \xEB\x80\xD7" + QByteArray(15, ' ') +
+                                        le<double>(80.125) + le<double>(91.5);
+        QTest::newRow("lwMax 2 at the end") << set << 186 << le<double>(92.5);
     }
     void layout() {
         QFETCH(QByteArray, file);
@@ -217,23 +200,26 @@ private slots:
         QTest::newRow("empty") << false << QByteArray() << 62;
         QTest::newRow("one byte") << false << QByteArray(1, '\0') << 62;
         QTest::newRow("line record cut") << false << good.left(100) << 62;
-        QTest::newRow("lines 501") << false << le16(501) + zeros(501 * 168 + 2) + project << 1001;
-        QTest::newRow("lines -1") << false << le16(-1) + le16(0) + project << 1001;
-        QTest::newRow("lines 32767, file short") << false << le16(32767) + project << 1001;
+        QTest::newRow("lines 501")
+            << false << le<qint16>(501) + zeros(501 * 168 + 2) + project << 1001;
+        QTest::newRow("lines -1") << false << le<qint16>(-1) + le<qint16>(0) + project << 1001;
+        QTest::newRow("lines 32767, file short") << false << le<qint16>(32767) + project << 1001;
         QTest::newRow("mobiles 501")
-            << false << le16(0) + le16(501) + zeros(501 * 168) + project << 1001;
+            << false << le<qint16>(0) + le<qint16>(501) + zeros(501 * 168) + project << 1001;
         // The second count lies inside the missing part of the line records: too short.
         QTest::newRow("lines 2, one record")
-            << false << le16(2) + good.mid(2, 168) + le16(-1) + project << 62;
+            << false << le<qint16>(2) + good.mid(2, 168) + le<qint16>(-1) + project << 62;
         QTest::newRow("trailing garbage") << false << good + QByteArray("oude staart") << 0;
         QTest::newRow("500 of each")
-            << false << le16(500) + zeros(500 * 168) + le16(500) + zeros(500 * 168) + project << 0;
+            << false
+            << le<qint16>(500) + zeros(500 * 168) + le<qint16>(500) + zeros(500 * 168) + project
+            << 0;
         QTest::newRow("settings empty") << true << QByteArray() << 62;
         QTest::newRow("settings one byte short") << true << set.left(set.size() - 1) << 62;
-        QTest::newRow("settings 501") << true << head + le16(501) + zeros(501 * 41) << 1001;
-        QTest::newRow("settings -1") << true << head + le16(-1) << 1001;
-        QTest::newRow("settings 32767") << true << head + le16(32767) << 1001;
-        QTest::newRow("settings 500") << true << head + le16(500) + zeros(500 * 41) << 0;
+        QTest::newRow("settings 501") << true << head + le<qint16>(501) + zeros(501 * 41) << 1001;
+        QTest::newRow("settings -1") << true << head + le<qint16>(-1) << 1001;
+        QTest::newRow("settings 32767") << true << head + le<qint16>(32767) << 1001;
+        QTest::newRow("settings 500") << true << head + le<qint16>(500) + zeros(500 * 41) << 0;
     }
     void damagedFiles() {
         QFETCH(bool, settings);
@@ -277,7 +263,7 @@ private slots:
         const QByteArray old = fileBytes(path);
         const auto bigger = sampleState(1, 2);
         const FileError e = saveFile(path, [&](QIODevice& file) {
-            FailAfterDevice device(limit, &file);
+            FailAfterDevice device(limit, file);
             return writeProject(device, *bigger);
         });
         QCOMPARE(e.number, error);

@@ -27,8 +27,6 @@ const QString kOpenError = QStringLiteral(
 SettingsData sampleSettings(int entries = 2, const QString& user = QStringLiteral("Tester")) {
     SettingsData s;
     s.userName = s.userNameLabel = fixedText(user, kUserNameWidth);
-    s.printFontName = fixedText(u"Courier New", kPrintFontNameWidth);
-    s.printFontSize = 10;
     s.libraryCount = static_cast<qint16>(entries);
     for (int i = 1; i <= entries; ++i)
         s.library[static_cast<std::size_t>(i)] = {
@@ -258,6 +256,7 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("saveAs");
         QTest::newRow("no project") << "none" << 0 << "";
+        QTest::newRow("empty library gets its placeholder") << "emptylib" << 0 << "";
         QTest::newRow("after new") << "new" << 0 << "";
         QTest::newRow("open, no") << "open" << kAnswerNo << "";
         QTest::newRow("open, yes, cancel") << "open" << kAnswerYes << "";
@@ -268,7 +267,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(QString, saveAs);
         Harness h;
-        h.start();
+        h.start(QString(), what == "emptylib" ? 0 : 2);
         if (what == "new") h.main.mnuNieuw_Click();
         if (what == "open") h.open("proj.orv");
         h.platform.log.clear();
@@ -294,19 +293,13 @@ private slots:
         SettingsData written;
         QVERIFY(readSettingsFile(h.path(kSettingsFileName), written).ok());
         QCOMPARE(trimmed(written.userName), QStringLiteral("Na afloop"));
+        QCOMPARE(h.bytes(kSettingsFileName).size(), what == "emptylib" ? 153 : 112 + 2 * 41);
+        if (what == "emptylib")
+            QCOMPARE(trimmed(written.library[1].entryName),
+                     QStringLiteral("<selecteer geluidsbron>"));
         h.main.MDIForm_Unload(); // closing the window after exit does nothing more
         QCOMPARE(h.view.calls.count("end"), 1);
         QCOMPARE(h.platform.messages.size(), asked ? 1 : 0);
-    }
-
-    // A library stored empty starts with the one placeholder entry, written back at exit.
-    void emptyLibraryGetsPlaceholderWrittenBack() {
-        Harness h;
-        h.start(QString(), 0);
-        QCOMPARE(trimmed(h.state->settings.library[1].entryName),
-                 QStringLiteral("<selecteer geluidsbron>"));
-        h.main.MDIForm_Unload();
-        QCOMPARE(h.bytes(kSettingsFileName).size(), 153);
     }
 
     // A failed write says so and shows the dialog again with the same name; only a good

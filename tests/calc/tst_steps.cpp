@@ -1,7 +1,7 @@
 // The calculation steps one by one, the geometry checks, the period totals with Letmaal,
-// Lden and Lnight, the surcharge on them and LAr,LT, against numbers worked out by hand from
-// the formulas; the fast transmission, in both builds of its loop, against the
-// formulas written out point by point on random projects within the form's limits.
+// Lden and Lnight, and LAr,LT, against numbers worked out by hand from the formulas; the fast
+// transmission, in both builds of its loop, against the formulas written out point by point
+// on random projects within the form's limits.
 
 #include "app/numberformat.h"
 #include "calc/assessment.h"
@@ -45,6 +45,7 @@ struct CheckCase { // a line of 100 m and a mobile source with nearest distance 
     double start, end, farthest;
     const char* message;
 };
+
 // One decimal, as the form stores values.
 double pick(QRandomGenerator& rng, double low, double high) {
     return std::round((low + rng.bounded(high - low)) * 10) / 10;
@@ -78,11 +79,6 @@ struct TotalsCase {
     Levels energy, total, penalised;
     double letmaal, lden;
 };
-struct SurchargeCase { // `hours` as stored: per point source for a line
-    int kind;
-    double points;
-    Levels hours, laeq, totalIn, totalOut;
-};
 struct RatedCase {
     double total, source, hours;
     RatedLevel::Status status;
@@ -105,7 +101,6 @@ Q_DECLARE_METATYPE(TransmissionCase)
 Q_DECLARE_METATYPE(MaxCase)
 Q_DECLARE_METATYPE(CheckCase)
 Q_DECLARE_METATYPE(TotalsCase)
-Q_DECLARE_METATYPE(SurchargeCase)
 Q_DECLARE_METATYPE(RatedCase)
 
 class TestSteps : public QObject {
@@ -324,36 +319,6 @@ private slots:
         QVERIFY(near(s->letmaal, row.letmaal));
         QCOMPARE(s->lnight, s->totalLaeq[2]);
         QVERIFY(near(s->lden, row.lden));
-    }
-
-    void surchargeOnTotals_data() {
-        const double rated = 53.377800965674005;
-        table<SurchargeCase>({
-            // Site 50, source 45 for 4 of 12 hours, K 5. Silent periods keep their total.
-            {"mobile, part of the day",
-             {1, 1, {4, 0, 0}, {45, 0, 0}, {50, 48, 40}, {rated, 48, 40}}},
-            // 10 points of 0.4 h are 4 vehicle-hours.
-            {"line, part of the day", {0, 10, {0.4, 0, 0}, {45, 0, 0}, {50, 0, 0}, {rated, 0, 0}}},
-        });
-    }
-    void surchargeOnTotals() {
-        QFETCH(SurchargeCase, row);
-        auto s = freshState();
-        s->sourceCount = {1, 1};
-        s->sectionFlags[2] = s->sectionFlags[3] = 1;
-        SourceRecord& src = s->sources[row.kind][1];
-        src.surchargeKx = 5;
-        src.pointCount = row.points;
-        for (int p = 0; p < 3; ++p) {
-            src.operatingHours[p] = row.hours[p];
-            s->results[row.kind][1].cb[p] = row.hours[p] == 0 ? kSilent : -3;
-            s->results[row.kind][1].laeq[p] = row.laeq[p];
-            s->totalLaeq[p] = row.totalIn[p];
-        }
-        ToeslagK(*s);
-        for (int p = 0; p < 3; ++p)
-            QVERIFY(near(s->totalLaeq[p], row.totalOut[p]));
-        QCOMPARE(s->results[row.kind][1].laeq[0], row.laeq[0]); // the source's own level stays
     }
 
     void rated_data() {

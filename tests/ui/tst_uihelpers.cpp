@@ -1,15 +1,11 @@
 #include "common/testregistry.h"
 #include "ui/qtplatform.h"
-#include "ui/samenstellen.h"
 #include "ui/uihelpers.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 
 using namespace orv;
@@ -52,19 +48,6 @@ private slots:
         QCOMPARE(fieldBackground(off), kLightYellow);
     }
 
-    void gradientRunsTopToBottom() {
-        QImage image(8, 101, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        {
-            QPainter painter(&image);
-            paintGradient(painter, image.rect(), QColor(0, 100, 200), QColor(200, 100, 0));
-        }
-        QCOMPARE(QColor(image.pixel(3, 0)), QColor(0, 100, 200));
-        QCOMPARE(QColor(image.pixel(3, 50)), QColor(100, 100, 100));
-        QCOMPARE(QColor(image.pixel(3, 100)), QColor(200, 100, 0));
-        QCOMPARE(image.pixel(0, 25), image.pixel(7, 25)); // whole lines
-    }
-
     void fileFilter_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("qt");
@@ -92,36 +75,6 @@ private slots:
         QFETCH(QString, filter);
         QTEST(qtFileFilter(filter), "qt");
         QTEST(defaultSuffix(filter), "suffix");
-    }
-
-    void sectionDialog_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QStringList>("captions");
-        QTest::newRow("Cb") << 1
-                            << QStringList{"Projectgegevens", "Lijnbron/rijroute",
-                                           "Mobiele/vaste bron", ""};
-        QTest::newRow("transmission") << 2
-                                      << QStringList{"Projectgegevens", "Rekenparameters",
-                                                     "Lijnbron/rijroute", "Mobiele/vaste bron"};
-    }
-    void sectionDialog() {
-        QFETCH(int, kind);
-        QFETCH(QStringList, captions);
-        frmSamenstellen dialog(kind);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Samenstellen overzichten"));
-        for (int i = 0; i < 4; ++i) {
-            auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("Check_%1").arg(i));
-            QVERIFY(box);
-            QCOMPARE(box->text(), captions[i]);
-            QCOMPARE(box->isVisibleTo(&dialog), !captions[i].isEmpty());
-            QCOMPARE(dialog.flags()[std::size_t(i)] != 0, !captions[i].isEmpty());
-        }
-        dialog.findChild<QCheckBox*>("Check_1")->setChecked(false);
-        QCOMPARE(dialog.flags()[1], 0);
-        auto* ok = dialog.findChild<QPushButton*>("cmdOK");
-        QCOMPARE(ok->text(), QStringLiteral("Aanmaken"));
-        ok->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 };
 

@@ -1,1 +1,0 @@
-list(APPEND CLI_TEST_SOURCES tst_cli_report.cpp)

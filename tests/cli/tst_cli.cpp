@@ -1,0 +1,511 @@
+// ornaveld-cli: the JSON of dump and results, the report texts and "*.prn" bytes, the PDF's
+// pages as the renderer draws them, and the exit status and message of every failure.
+
+#include "app/projectfile.h"
+#include "app/settingsfile.h"
+#include "app/win1252.h"
+#include "calc/commands.h"
+#include "cli/cliplatform.h"
+#include "cli/commands.h"
+#include "cli/runoptions.h"
+#include "common/fakemainview.h"
+#include "common/fakeplatform.h"
+#include "common/testregistry.h"
+#include "report/drukoverzicht.h"
+#include "report/recordingsurface.h"
+#include "testdata.h"
+
+#include <functional>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace orv;
+using namespace orvtest;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+// args[0] is the subcommand, as on the command line.
+Run cliRun(const QStringList& args) {
+    Run r;
+    QTextStream out(&r.out);
+    QTextStream err(&r.err);
+    r.code = cli::run(args, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+QJsonObject parse(const QString& text) {
+    QJsonParseError e{};
+    const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8(), &e);
+    if (e.error != QJsonParseError::NoError) qWarning() << e.errorString();
+    return doc.object();
+}
+
+QStringList sortedKeys(const QJsonObject& o) {
+    QStringList keys = o.keys();
+    keys.sort();
+    return keys;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool putFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QString golden(const QString& name) {
+    return QString::fromUtf8(fileBytes(QStringLiteral(ORNAVELD_TEST_DATA_DIR "/golden/") + name));
+}
+
+// A project of `lines` line and `mobiles` mobile sources, names in Windows-1252.
+std::unique_ptr<State> sampleState(int lines, int mobiles) {
+    auto st = std::make_unique<State>();
+    st->sourceCount = {static_cast<qint16>(lines), static_cast<qint16>(mobiles)};
+    for (int kind = 0; kind < 2; ++kind)
+        for (int n = 1; n <= st->sourceCount[kind]; ++n) {
+            SourceRecord& s = st->sources[kind][n];
+            s.sourceName = fixedText(QStringLiteral("Bron %1-%2 ë€×").arg(kind).arg(n), 25);
+            s.distanceB = 1000.0 * kind + 10.0 * n + 12;
+            s.movements[0] = n + 0.5, s.movements[1] = n + 1.5, s.movements[2] = n + 2.5;
+            s.screening = -5; // a negative value tests the sign
+        }
+    st->project.receiverHeight = 4.5;
+    return st;
+}
+
+const QString kExample = QStringLiteral(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv");
+
+QStringList reportArgs(const QString& kind, const QString& flags, const QString& sep) {
+    return {"report", kExample,    "--kind", kind,     "--sections",
+            flags,    "--decimal", sep,      "--user", "Ir. J. de Vries"};
+}
+
+#ifdef ORNAVELD_CLI_PROGRAM
+// The PDF is drawn by the real program: fonts need a GUI application, which this test
+// executable (a core application) does not start.
+Run program(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(ORNAVELD_CLI_PROGRAM), QStringList{QStringLiteral("pdf")} + args);
+    Run r;
+    if (!p.waitForFinished(120000)) return r;
+    r.code = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+int pdfPages(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return static_cast<int>(QString::fromLatin1(f.readAll()).count(page));
+}
+
+// The example's sources repeated until there are lines and mobiles of each kind.
+QString writeBigProject(const QString& folder, int lines, int mobiles) {
+    auto st = std::make_unique<State>();
+    if (!readProjectFile(kExample, *st).ok()) return {};
+    const std::array<int, 2> want{lines, mobiles};
+    for (int kind = 0; kind < 2; ++kind) {
+        const int have = st->sourceCount[kind];
+        for (int i = have + 1; i <= want[kind]; ++i)
+            st->sources[kind][i] = st->sources[kind][1 + (i - 1) % have];
+        st->sourceCount[kind] = static_cast<qint16>(want[kind]);
+    }
+    const QString path = folder + QStringLiteral("/groot.orv");
+    return writeProjectFile(path, *st).ok() ? path : QString();
+}
+
+// What the renderer draws for the same run on a page the size of the PDF's printable page.
+int recordedPages(const QStringList& args) {
+    cli::RunOptions options;
+    QString sink;
+    QTextStream err(&sink);
+    if (cli::parseRunOptions(args, options, err) != cli::kExitDone) return -1;
+    auto st = std::make_unique<State>();
+    if (cli::loadRunState(options, *st, err) != cli::kExitDone) return -1;
+    if (options.orientation)
+        st->settings.paperOrientation = static_cast<qint16>(*options.orientation);
+    if (options.fontSize) st->settings.printFontSize = static_cast<qint16>(options.fontSize);
+    cli::CliPlatform platform(err, options.sections);
+    orvtest::FakeMainView view;
+    if (runCalculationCommand(*st, platform, view, options.kind) != CommandStatus::Done) return -1;
+    const double margins = 2 * 12 * 20; // the PDF keeps 12 points free on every side
+    RecordingSurface surface(TextMetric::fixedPitch(), 595 * 20 - margins, 842 * 20 - margins);
+    return DrukOverzicht(surface, *st, false);
+}
+
+#endif
+
+// A route with too few point sources for its length and a mobile source.
+std::unique_ptr<State> site() {
+    auto s = std::make_unique<State>();
+    Reset(*s);
+    s->sourceCount = {1, 1};
+    SourceRecord& route = s->sources[0][1];
+    route.description = fixedText(u"Laadroute", kDescriptionWidth);
+    route.lwA = 100, route.lwAMax = 108, route.pointCount = 2, route.length = 100;
+    route.speed = 20, route.movements[0] = 100, route.height = 1.5;
+    route.distanceA = 50, route.distanceB = 132.288;
+    SourceRecord& truck = s->sources[1][1];
+    truck.description = fixedText(u"Heftruck noord", kDescriptionWidth);
+    truck.lwA = 98, truck.lwAMax = 104, truck.pointCount = 4;
+    truck.operatingHours[0] = 6, truck.operatingHours[2] = 1;
+    truck.height = 1, truck.distanceA = 100, truck.distanceB = 400;
+    truck.reflection = 2, truck.screening = 5;
+    return s;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    QString save(const State& s, const QString& name) {
+        const QString path = dir.filePath(name);
+        if (!writeProjectFile(path, s).ok()) qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(
+            putFile(dir.filePath("kort.orv"), QByteArray("\x01\x00", 2) + QByteArray(100, ' ')));
+        QVERIFY(
+            putFile(dir.filePath("groot.SET"), QByteArray(110, ' ') + QByteArray("\xF5\x01", 2)));
+        save(*std::make_unique<State>(), "leeg.orv");
+        const std::pair<const char*, std::function<void(State&)>> damaged[] = {
+            {"speed", [](State& s) { s.sources[0][1].speed = qQNaN(); }},
+            {"points", [](State& s) { s.sources[1][1].pointCount = 0; }},
+            {"receiver", [](State& s) { s.project.receiverHeight = qInf(); }},
+            {"triangle", [](State& s) { s.sources[0][1].distanceB = 30; }},
+        };
+        for (const auto& [name, damage] : damaged) {
+            auto s = site();
+            damage(*s);
+            save(*s, QString::fromLatin1(name) + ".orv");
+        }
+    }
+
+    // Nothing on standard output; the message exact when it ends a line, else its start.
+    void failures_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        const QString usage = "Gebruik: ornaveld-cli dump";
+        const QString kind2 = "--kind", two = "2";
+        QTest::newRow("dump no file") << QStringList{"dump"} << 2 << usage;
+        QTest::newRow("dump two files") << QStringList{"dump", "a.orv", "b.orv"} << 2 << usage;
+        QTest::newRow("dump text file") << QStringList{"dump", "bronnen.txt"} << 2 << usage;
+        QTest::newRow("dump backup") << QStringList{"dump", "voorbeeld.orv.bak"} << 2 << usage;
+        QTest::newRow("dump missing") << QStringList{"dump", "@/weg.orv"} << 3
+                                      << "@/weg.orv: Fout 53 - Bestand niet gevonden.\n";
+        QTest::newRow("dump cut short")
+            << QStringList{"dump", "@/kort.orv"} << 3
+            << "@/kort.orv: Fout 62 - Invoer voorbij einde van bestand.\n";
+        QTest::newRow("dump library of 501")
+            << QStringList{"dump", "@/groot.SET"} << 3
+            << "@/groot.SET: Fout 1001 - Ongeldig bestand: aantal bronnen buiten 0..500.\n";
+        QTest::newRow("results speed NaN")
+            << QStringList{"results", "@/speed.orv", kind2, two} << 1
+            << "Bron Laadroute: ongeldige waarde voor Rijsnelheid; berekening niet uitgevoerd.\n";
+        QTest::newRow("results sub-sources 0")
+            << QStringList{"results", "@/points.orv", kind2, two} << 1
+            << "Bron Heftruck noord: ongeldige waarde voor Aantal deelbronnen; berekening niet "
+               "uitgevoerd.\n";
+        QTest::newRow("results receiver height infinite")
+            << QStringList{"results", "@/receiver.orv", kind2, two} << 1
+            << "Immissiepunt: ongeldige waarde voor Hoogte immissiepunt; berekening niet "
+               "uitgevoerd.\n";
+        QTest::newRow("results no triangle")
+            << QStringList{"results", "@/triangle.orv", kind2, two} << 1
+            << "De ingevoerde lengte van lijnbron Laadroute komt niet overeen met de opgegeven "
+               "afstanden tot de rijlijn!\n";
+        QTest::newRow("report output folder missing")
+            << reportArgs("1", "1110", ".") + QStringList{"-o", "@/nergens/uit.prn"} << 3
+            << "@/nergens/uit.prn: Fout 76 - Pad niet gevonden.\n";
+        QTest::newRow("report output is a folder")
+            << reportArgs("1", "1110", ".") + QStringList{"-o", "@"} << 3
+            << "@: Fout 75 - Fout bij toegang tot pad/bestand.\n";
+        QTest::newRow("report no sources") << QStringList{"report", "@/leeg.orv", kind2, two} << 1
+                                           << "Het project bevat geen bronnen: er is niets "
+                                              "berekend.\n";
+        QTest::newRow("report no kind")
+            << QStringList{"report", kExample} << 2 << "--kind moet 1, 2 of 3 zijn.\n";
+        QTest::newRow("pdf no output") << QStringList{"pdf", kExample, kind2, two} << 2
+                                       << "ornaveld-cli pdf: geef het PDF-bestand op met -o "
+                                          "OUT.pdf.\n";
+        QTest::newRow("pdf project missing")
+            << QStringList{"pdf", "@/geen/project.orv", kind2, two, "-o", "@/uit.pdf"} << 3
+            << "@/geen/project.orv: Fout 76 - Pad niet gevonden.\n";
+        QTest::newRow("pdf output folder missing")
+            << QStringList{"pdf", kExample,      kind2,
+                           two,   "--landscape", "--size",
+                           "6",   "-o",          "@/geen/rapport.pdf"}
+            << 3 << "@/geen/rapport.pdf: Fout 76 - Pad niet gevonden.\n";
+    }
+    void failures() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        for (QString& a : args)
+            if (a.startsWith('@')) a.replace(0, 1, dir.path());
+        message.replace(QLatin1Char('@'), dir.path());
+        // The pdf command draws only in a GUI application: those rows run the program.
+        const bool drawn = args[0] == "pdf" && args.contains("-o");
+#ifdef ORNAVELD_CLI_PROGRAM
+        const Run r = drawn ? program(args.mid(1)) : cliRun(args);
+#else
+        if (drawn) QSKIP("built without the GUI");
+        const Run r = cliRun(args);
+#endif
+        QCOMPARE(r.code, code);
+        QCOMPARE(r.out, QString()); // nothing half-calculated, no NaN, on standard output
+        if (message.endsWith('\n'))
+            QCOMPARE(r.err, message);
+        else
+            QVERIFY2(r.err.startsWith(message), qPrintable(r.err));
+    }
+
+    void dumpProject() {
+        auto state = sampleState(1, 2);
+        state->project.groundType = fixedText(u"hard", 5);
+        // A damaged number in a file that is otherwise whole still gives valid JSON.
+        state->sources[1][1].lwA = qQNaN();
+        state->sources[1][1].length = qInf();
+        const Run r = cliRun({"dump", save(*state, "Project.ORV")}); // the extension in any case
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.err.isEmpty());
+        QJsonParseError e{};
+        const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8(), &e).object();
+        QCOMPARE(e.error, QJsonParseError::NoError);
+        QCOMPARE(sortedKeys(json), (QStringList{"project", "sourceCount", "sources"}));
+        QCOMPARE(json["sourceCount"].toArray(), (QJsonArray{1, 2}));
+        const QJsonArray sources = json["sources"].toArray();
+        QCOMPARE(sources[1].toArray().size(), 2);
+        const QJsonObject line = sources[0].toArray()[0].toObject();
+        QCOMPARE(sortedKeys(line),
+                 (QStringList{"description", "distanceA", "distanceB", "height", "length", "lwA",
+                              "lwAMax", "movements", "operatingHours", "pointCount", "reflection",
+                              "screening", "sourceName", "speed", "surchargeKx"}));
+        const SourceRecord& l = state->sources[0][1];
+        QCOMPARE(line["sourceName"].toString(), QStringLiteral("Bron 0-1 ë€×"));
+        QCOMPARE(line["distanceB"].toDouble(), l.distanceB);
+        QCOMPARE(line["movements"].toArray(),
+                 (QJsonArray{l.movements[0], l.movements[1], l.movements[2]}));
+        QCOMPARE(line["screening"].toInt(), -5);
+        QCOMPARE(sources[1].toArray()[1].toObject()["sourceName"].toString(),
+                 QStringLiteral("Bron 1-2 ë€×"));
+        const QJsonObject p = json["project"].toObject();
+        QCOMPARE(sortedKeys(p), (QStringList{"facadeReflection", "groundType", "projectDate",
+                                             "projectName", "projectNumber", "receiverDescription",
+                                             "receiverHeight", "remarks"}));
+        QCOMPARE(p["groundType"].toString(), QStringLiteral("hard"));
+        QCOMPARE(p["receiverHeight"].toDouble(), 4.5);
+    }
+
+    void dumpSettings() {
+        SettingsData s;
+        s.userName = fixedText(u"  Jansen & Zn", 30); // leading spaces are the user's own
+        s.userNameLabel = fixedText(u"  Jansen && Zn", 30);
+        s.paperOrientation = 2;
+        s.printFontSize = 8;
+        s.bodyStyle2 = 4;
+        s.library[1] = LibraryEntry{fixedText(u"Heftruck diesel", 25), 98, 105.5};
+        s.libraryCount = 1;
+        const QString path = dir.filePath("Ornaveld.set");
+        QVERIFY(writeSettingsFile(path, s).ok());
+        const Run r = cliRun({"dump", path});
+        QCOMPARE(r.code, 0);
+        const QJsonObject json = parse(r.out);
+        QCOMPARE(sortedKeys(json),
+                 (QStringList{"bodyStyle1", "bodyStyle2", "headerStyle", "library", "libraryCount",
+                              "paperOrientation", "printFontName", "printFontSize", "userName",
+                              "userNameLabel"}));
+        QCOMPARE(json["userName"].toString(), QStringLiteral("  Jansen & Zn"));
+        QCOMPARE(json["userNameLabel"].toString(), QStringLiteral("  Jansen && Zn"));
+        QCOMPARE(json["printFontName"].toString(), QString());
+        QCOMPARE(json["paperOrientation"].toInt(), 2);
+        QCOMPARE(json["bodyStyle2"].toInt(), 4);
+        QCOMPARE(json["libraryCount"].toInt(), 1);
+        const QJsonObject entry = json["library"].toArray()[0].toObject();
+        QCOMPARE(sortedKeys(entry), (QStringList{"entryName", "lwEq", "lwMax"}));
+        QCOMPARE(entry["entryName"].toString(), QStringLiteral("Heftruck diesel"));
+        QCOMPARE(entry["lwMax"].toDouble(), 105.5);
+    }
+
+    void resultsContract() {
+        const Run r = cliRun({"results", save(*site(), "site.orv"), "--kind", "2"});
+        QCOMPARE(r.code, 0);
+        const QString warning = "Bron Laadroute dient minimaal uit 4 bronpunten te bestaan!";
+        QCOMPARE(r.err, warning + '\n');
+        const QJsonObject json = parse(r.out);
+        QCOMPARE(sortedKeys(json),
+                 (QStringList{"cumulativeLw", "kind", "lden", "letmaal", "lnight", "penalisedLevel",
+                              "replacementHeight", "results", "sections", "sourceCount",
+                              "totalLaeq", "totalLamax", "warnings"}));
+        QCOMPARE(json["kind"].toInt(), 2);
+        QCOMPARE(json["sections"].toString(), QStringLiteral("1111"));
+        QCOMPARE(json["warnings"].toArray(), QJsonArray{warning});
+        const QJsonArray tables = json["results"].toArray();
+        QCOMPARE(tables.size(), 2);
+        QCOMPARE(sortedKeys(tables[1].toArray()[0].toObject()),
+                 (QStringList{"cb", "cm", "cmMax", "correctedLw", "equivalentDistance", "laeq",
+                              "lamax", "levelEqBase", "levelMaxBase", "lineLength",
+                              "operatingHours", "perpendicularDistance", "startCosine",
+                              "transmission", "transmissionMax"}));
+
+        // Every number exactly as the command leaves it in memory: the same run in-process.
+        auto mem = site();
+        FakePlatform platform;
+        FakeMainView view;
+        QCOMPARE(runCalculationCommand(*mem, platform, view, 2), CommandStatus::Done);
+        for (int k = 0; k < 2; ++k) {
+            const QJsonObject got = tables[k].toArray()[0].toObject();
+            const SourceResult& want = mem->results[k][1];
+            QCOMPARE(got["transmission"].toDouble(), want.transmission);
+            QCOMPARE(got["cm"].toDouble(), want.cm);
+            QCOMPARE(got["startCosine"].toDouble(), want.startCosine);
+            for (int p = 0; p < 3; ++p) {
+                QCOMPARE(got["cb"].toArray()[p].toDouble(), want.cb[p]);
+                QCOMPARE(got["laeq"].toArray()[p].toDouble(), want.laeq[p]);
+                QCOMPARE(got["lamax"].toArray()[p].toDouble(), want.lamax[p]);
+                QCOMPARE(got["operatingHours"].toArray()[p].toDouble(),
+                         mem->sources[k][1].operatingHours[p]);
+            }
+        }
+        QCOMPARE(json["letmaal"].toDouble(), mem->letmaal);
+        QCOMPARE(json["lden"].toDouble(), mem->lden);
+        QCOMPARE(json["totalLaeq"].toArray()[0].toDouble(), mem->totalLaeq[0]);
+        // The truck's Cb by day: 10·log10(6 / (4·12)).
+        QVERIFY(qAbs(tables[1].toArray()[0].toObject()["cb"].toArray()[0].toDouble() -
+                     -9.030899869919434) < 1e-12);
+    }
+
+    void resultsSections_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("sections");
+        QTest::addColumn<bool>("hasTotals");
+        QTest::newRow("kind 1") << QStringList{"--kind", "1"} << "1110" << false;
+        QTest::newRow("kind 2, mobile only")
+            << QStringList{"--kind", "2", "--sections", "1101"} << "1101" << true;
+    }
+    void resultsSections() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, sections);
+        QFETCH(bool, hasTotals);
+        auto s = site();
+        s->sources[0][1].pointCount = 10; // no warning
+        const Run r = cliRun(QStringList{"results", save(*s, "k.orv")} + options);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QString());
+        const QJsonObject json = parse(r.out);
+        QCOMPARE(json["sections"].toString(), sections);
+        QCOMPARE(json["warnings"].toArray(), QJsonArray{});
+        // Only the transmission report forms totals; with only the mobile rows listed the
+        // night total is the truck's own level.
+        const double night = json["totalLaeq"].toArray()[2].toDouble();
+        const QJsonObject truck = json["results"].toArray()[1].toArray()[0].toObject();
+        QCOMPARE(night, hasTotals ? truck["laeq"].toArray()[2].toDouble() : 0.0);
+        QVERIFY(night != 0 || !hasTotals);
+    }
+
+    void reportAsGolden_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("1") << reportArgs("1", "1110", ",") << "voorbeeld_1_1110_komma.txt";
+        QTest::newRow("2") << reportArgs("2", "1111", ".") << "voorbeeld_2_1111_punt.txt";
+        QTest::newRow("2 no source lists")
+            << reportArgs("2", "1100", ",") << "voorbeeld_2_1100_komma.txt";
+        QTest::newRow("2 total surcharge")
+            << reportArgs("2", "1111", ",") + QStringList{"--total-surcharge", "10"}
+            << "voorbeeld_2_1111_toeslag10_komma.txt";
+        QTest::newRow("3") << reportArgs("3", "0010", ",") << "voorbeeld_3_0010_komma.txt";
+        // Without --sections every part the section dialog offers is included.
+        QTest::newRow("2 default sections")
+            << QStringList{"report",    kExample, "--kind", "2",
+                           "--decimal", ".",      "--user", "Ir. J. de Vries"}
+            << "voorbeeld_2_1111_punt.txt";
+    }
+    void reportAsGolden() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, file);
+        const QString expected = golden(file);
+        QVERIFY(!expected.isEmpty());
+        const Run r = cliRun(args);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, expected);
+    }
+
+    // The file holds the overview in Windows-1252, one more line end after it, and replaces
+    // a longer file whole.
+    void reportPrnFile() {
+        const QString path = dir.filePath("overzicht.prn");
+        QVERIFY(putFile(path, QByteArray(100000, 'x')));
+        const Run r = cliRun(reportArgs("2", "1111", ",") + QStringList{"-o", path});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QString());
+        const QByteArray bytes = fileBytes(path);
+        QCOMPARE(bytes, toWin1252(golden("voorbeeld_2_1111_komma.txt")) + "\r\n");
+        QVERIFY(bytes.endsWith("dB)\r\n\r\n"));
+        // ë of "België", the em dash of the rules, the superscript one of the footnotes.
+        QVERIFY(bytes.contains("Belgi\xEB"));
+        QVERIFY(bytes.contains(QByteArray(141, '\x97') + "\r\n"));
+        QVERIFY(bytes.contains("\xB9 De begin-"));
+        QVERIFY(!bytes.contains('?'));
+    }
+    void pdfPagesAsRendered_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("li landscape 8")
+            << QStringList{"--kind", "2", "--landscape", "--size", "8"} << true;
+        QTest::newRow("cb portrait 6")
+            << QStringList{"--kind", "1", "--size", "6", "--decimal", ","} << true;
+        QTest::newRow("li start values") << QStringList{"--kind", "2"} << false;
+    }
+    void pdfPagesAsRendered() {
+#ifndef ORNAVELD_CLI_PROGRAM
+        QSKIP("built without the GUI");
+#else
+        QFETCH(QStringList, options);
+        QFETCH(bool, fits);
+        const QString out = dir.filePath(QStringLiteral("rapport.pdf"));
+        const QString big = writeBigProject(dir.path(), 140, 90);
+        QVERIFY(!big.isEmpty());
+        const QStringList args = QStringList{big, "-o", out} + options;
+        const Run r = program(args);
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.isEmpty());
+        const int pages = pdfPages(out);
+        QVERIFY(pages > 1);
+        QCOMPARE(pages, recordedPages(args));
+        QVERIFY2(
+            r.err.endsWith(QStringLiteral("%1 pagina's geschreven naar %2\n").arg(pages).arg(out)),
+            qPrintable(r.err));
+        QCOMPARE(
+            r.err.contains(QStringLiteral("Waarschuwing: de tabellen zijn breder dan de pagina")),
+            !fits);
+#endif
+    }
+};
+
+ORV_TEST(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,201 @@
+// Printing: twips onto device pixels at the device's own resolution, fonts sized for it,
+// texts drawn where they were measured, and the report as an A4 PDF of the renderer's pages.
+
+#include "../report/tst_renderer_fixture.h"
+#include "app/numberformat.h"
+#include "common/testregistry.h"
+#include "print/paintersurface.h"
+#include "print/pdfreport.h"
+#include "report/drukoverzicht.h"
+#include "report/recordingsurface.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace orv;
+
+namespace {
+
+QImage whitePage(int dpi, int widthInches = 8, int heightInches = 4) {
+    QImage image(widthInches * dpi, heightInches * dpi, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    return image;
+}
+
+// Bounding box of the dark pixels.
+QRect inked(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(line[x]) < 200) box |= QRect(x, y, 1, 1);
+    }
+    return box;
+}
+
+} // namespace
+
+class TestPrint : public QObject {
+    Q_OBJECT
+private slots:
+    void pageInTwips_data() {
+        QTest::addColumn<int>("resolution");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<double>("width"); // twips, A4 less 10 mm margins
+        QTest::addColumn<double>("height");
+        const double shortSide = (210.0 - 20) / 25.4 * 1440;
+        const double longSide = (297.0 - 20) / 25.4 * 1440;
+        QTest::newRow("1200 dpi portrait") << 1200 << 1 << shortSide << longSide;
+        QTest::newRow("300 dpi landscape") << 300 << 2 << longSide << shortSide;
+        QTest::newRow("7200 dpi portrait") << 7200 << 1 << shortSide << longSide;
+    }
+    void pageInTwips() {
+        QFETCH(int, resolution);
+        QFETCH(int, orientation);
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(resolution);
+        writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        PainterSurface s(writer);
+        s.setPaper(kPaperA4, orientation);
+        // The PDF writer keeps paper and margins in whole points: within a millimetre.
+        QVERIFY2(std::abs(s.scaleWidth() - width) < 60,
+                 qPrintable(QString::number(s.scaleWidth())));
+        QVERIFY2(std::abs(s.scaleHeight() - height) < 60,
+                 qPrintable(QString::number(s.scaleHeight())));
+        s.setScaleLeft(-500);
+        QCOMPARE(s.toDeviceX(0), 500.0 * resolution / 1440);
+        QCOMPARE(s.toDeviceX(1440), 1940.0 * resolution / 1440);
+        QCOMPARE(s.toDeviceY(720), 0.5 * resolution);
+    }
+
+    void fontSizedForDevice_data() {
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<double>("size");
+        for (double size : {6.0, 12.0}) {
+            QTest::addRow("pdf 7200 dpi %g pt", size) << true << 7200 << size;
+            QTest::addRow("image 96 dpi %g pt", size) << false << 96 << size;
+            QTest::addRow("image 300 dpi %g pt", size) << false << 300 << size;
+        }
+    }
+    // Courier New is a fixed-pitch font of 0.6 em per character: 12 x size twips, the
+    // report's character unit, whatever the resolution. A raster device sizes fonts in whole
+    // pixels, which costs up to half a pixel of em per character.
+    void fontSizedForDevice() {
+        QFETCH(bool, pdf);
+        QFETCH(int, dpi);
+        QFETCH(double, size);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(dpi);
+        QImage image = pdf ? QImage() : whitePage(dpi, 2, 1);
+        PainterSurface s(pdf ? static_cast<QPaintDevice&>(writer)
+                             : static_cast<QPaintDevice&>(image));
+        s.setFontName(QStringLiteral("Courier New"));
+        s.setFontSize(size);
+        const QString digits = QStringLiteral("0123456789");
+        const double pixelSlack = 10 * 0.6 * 0.5 * 1440.0 / dpi;
+        QVERIFY2(std::abs(s.textWidth(digits) - 10 * 12 * size) <= pixelSlack + 1,
+                 qPrintable(QString::number(s.textWidth(digits))));
+        QVERIFY(std::abs(s.textHeight() - 1.1328 * 20 * size) <= 1.1328 * 0.5 * 1440.0 / dpi + 1);
+        s.setFontBold(true);
+        QVERIFY(std::abs(s.textWidth(digits) - 10 * 12 * size) <= pixelSlack + 1);
+        s.finish();
+    }
+
+    void textLandsWhereMeasured_data() {
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("fixed pitch") << "Courier New"
+                                     << "888,8";
+        QTest::newRow("proportional") << "Liberation Sans"
+                                      << "WWW 11,1";
+    }
+    // Right-aligned as the renderer does it: the ink ends at the column end (less the last
+    // glyph's side bearing) and lies below the current y, within the text height.
+    void textLandsWhereMeasured() {
+        QFETCH(QString, font);
+        QFETCH(QString, text);
+        const int dpi = 300;
+        QImage image = whitePage(dpi);
+        PainterSurface s(image);
+        s.setScaleLeft(-500);
+        s.setFontName(font);
+        s.setFontSize(12);
+        const double end = 6000;
+        s.setCurrentY(1440);
+        s.setCurrentX(end - s.textWidth(text));
+        s.print(text, true);
+        QCOMPARE(s.currentX(), 0.0);
+        QVERIFY(std::abs(s.currentY() - 1440 - s.textHeight()) < 1e-9);
+        s.finish();
+        const QRect box = inked(image);
+        const double px = dpi / 1440.0;
+        const double bearing = 0.12 * 12 * dpi / 72.0;
+        QVERIFY2(box.right() <= s.toDeviceX(end) + 1 && box.right() >= s.toDeviceX(end) - bearing,
+                 qPrintable(QString::number(box.right())));
+        QVERIFY(box.top() > 1440 * px);
+        QVERIFY(box.bottom() < (1440 + s.textHeight()) * px);
+    }
+
+    void pdfPagesAsRendered_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("mobiles");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<int>("size");
+        QTest::newRow("li 200 landscape 8") << 2 << 150 << 50 << 2 << 8;
+        QTest::newRow("li 3 landscape 8") << 2 << 2 << 1 << 2 << 8;
+        QTest::newRow("cb 120 portrait 6") << 1 << 60 << 60 << 1 << 6;
+        QTest::newRow("lw 80 landscape 10") << 3 << 40 << 40 << 2 << 10;
+    }
+    void pdfPagesAsRendered() {
+        QFETCH(int, kind);
+        QFETCH(int, lines);
+        QFETCH(int, mobiles);
+        QFETCH(int, orientation);
+        QFETCH(int, size);
+        setDecimalSeparator(QLatin1Char(','));
+        const auto st = orvtest::makeReportState(kind, lines, mobiles, orientation, size);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        const PdfOutcome outcome = renderReportPdf(*st, buffer);
+        QVERIFY(outcome.ok);
+        const QString pdf = QString::fromLatin1(buffer.data());
+        QVERIFY(pdf.startsWith("%PDF-"));
+        static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+        QCOMPARE(static_cast<int>(pdf.count(page)), outcome.pages);
+
+        // A4 in points, turned as the settings say.
+        static const QRegularExpression mediaBox(
+            QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"));
+        const auto m = mediaBox.match(pdf);
+        QVERIFY(m.hasMatch());
+        const QSizeF box(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QSizeF a4 = orientation == 2 ? QSizeF(842, 595) : QSizeF(595, 842);
+        QVERIFY2(std::abs(box.width() - a4.width()) < 1.5 &&
+                     std::abs(box.height() - a4.height()) < 1.5,
+                 qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
+
+        // Courier New (Liberation Mono) measures as the recording surface's fixed pitch, so
+        // the recorded run on a page of the same size turns its pages at the same rows.
+        const double margin = 2 * kPdfPrinterMarginPoints * 20;
+        RecordingSurface recorded(TextMetric::fixedPitch(),
+                                  RecordingSurface::kA4WidthTwips - margin,
+                                  RecordingSurface::kA4HeightTwips - margin);
+        QCOMPARE(DrukOverzicht(recorded, *st, false), outcome.pages);
+    }
+};
+
+ORV_TEST(TestPrint)
+#include "tst_print.moc"

@@ -1,5 +1,5 @@
-// Printing: twips onto device pixels at the device's own resolution, fonts sized for it,
-// texts drawn where they were measured, and the report as an A4 PDF of the renderer's pages.
+// Printing: twips onto device pixels at the device's own resolution, texts drawn where
+// they were measured, and the report as an A4 PDF of the renderer's pages.
 
 #include "../report/tst_renderer_fixture.h"
 #include "app/numberformat.h"
@@ -75,42 +75,6 @@ private slots:
         QCOMPARE(s.toDeviceX(0), 500.0 * resolution / 1440);
         QCOMPARE(s.toDeviceX(1440), 1940.0 * resolution / 1440);
         QCOMPARE(s.toDeviceY(720), 0.5 * resolution);
-    }
-
-    void fontSizedForDevice_data() {
-        QTest::addColumn<bool>("pdf");
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<double>("size");
-        for (double size : {6.0, 12.0}) {
-            QTest::addRow("pdf 7200 dpi %g pt", size) << true << 7200 << size;
-            QTest::addRow("image 96 dpi %g pt", size) << false << 96 << size;
-            QTest::addRow("image 300 dpi %g pt", size) << false << 300 << size;
-        }
-    }
-    // Courier New is a fixed-pitch font of 0.6 em per character: 12 x size twips, the
-    // report's character unit, whatever the resolution. A raster device sizes fonts in whole
-    // pixels, which costs up to half a pixel of em per character.
-    void fontSizedForDevice() {
-        QFETCH(bool, pdf);
-        QFETCH(int, dpi);
-        QFETCH(double, size);
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(dpi);
-        QImage image = pdf ? QImage() : whitePage(dpi, 2, 1);
-        PainterSurface s(pdf ? static_cast<QPaintDevice&>(writer)
-                             : static_cast<QPaintDevice&>(image));
-        s.setFontName(QStringLiteral("Courier New"));
-        s.setFontSize(size);
-        const QString digits = QStringLiteral("0123456789");
-        const double pixelSlack = 10 * 0.6 * 0.5 * 1440.0 / dpi;
-        QVERIFY2(std::abs(s.textWidth(digits) - 10 * 12 * size) <= pixelSlack + 1,
-                 qPrintable(QString::number(s.textWidth(digits))));
-        QVERIFY(std::abs(s.textHeight() - 1.1328 * 20 * size) <= 1.1328 * 0.5 * 1440.0 / dpi + 1);
-        s.setFontBold(true);
-        QVERIFY(std::abs(s.textWidth(digits) - 10 * 12 * size) <= pixelSlack + 1);
-        s.finish();
     }
 
     void textLandsWhereMeasured_data() {

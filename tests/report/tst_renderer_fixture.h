@@ -31,17 +31,14 @@ inline std::unique_ptr<orv::State> makeReportState(int kind, int lines, int mobi
     st->settings.paperOrientation = static_cast<qint16>(orientation);
     st->settings.printFontName = fixedText(u"Courier New", kPrintFontNameWidth);
     st->settings.printFontSize = static_cast<qint16>(size);
-    st->settings.headerStyle = 3;
-    st->settings.bodyStyle1 = 1;
-    st->settings.bodyStyle2 = 2;
+    st->settings.headerStyle = 3, st->settings.bodyStyle1 = 1, st->settings.bodyStyle2 = 2;
     st->project.projectNumber = fixedText(u"P-2024-17", kProjectNumberWidth);
     st->project.projectName = fixedText(u"Distributiecentrum Oost", kProjectNameWidth);
     st->project.remarks = fixedText(u"Nieuwe vergunning", kRemarksWidth);
     st->project.projectDate = fixedText(u"14-03-2024", kProjectDateWidth);
     st->project.receiverDescription = fixedText(u"Woning Dorpsstraat 4", kReceiverDescriptionWidth);
-    st->project.receiverHeight = 5;
+    st->project.receiverHeight = 5, st->project.facadeReflection = 3;
     st->project.groundType = fixedText(u"zacht", kGroundTypeWidth);
-    st->project.facadeReflection = 3;
 
     st->sourceCount = {static_cast<qint16>(lines), static_cast<qint16>(mobiles)};
     for (int kind2 = 0; kind2 < kKinds; ++kind2) {
@@ -51,14 +48,9 @@ inline std::unique_ptr<orv::State> makeReportState(int kind, int lines, int mobi
             SourceResult& r = st->results[kind2][i];
             s.sourceName = fixedText(kind2 == 0 ? lineName(i) : mobileName(i), kSourceNameWidth);
             s.description = fixedText(u"laden en lossen", kDescriptionWidth);
-            s.lwA = 100 + (i % 7);
-            s.lwAMax = 108 + (i % 5);
-            s.pointCount = 1 + i % 9;
-            s.length = 80 + i;
-            s.speed = 15;
-            s.height = 1.5;
-            s.distanceA = 40 + i;
-            s.distanceB = 95.5 + i;
+            s.lwA = 100 + (i % 7), s.lwAMax = 108 + (i % 5), s.pointCount = 1 + i % 9;
+            s.length = 80 + i, s.speed = 15, s.height = 1.5;
+            s.distanceA = 40 + i, s.distanceB = 95.5 + i;
             s.screening = static_cast<qint16>(i % 2 ? 5 : 0);
             s.reflection = static_cast<qint16>(i % 3 ? 0 : 2);
             for (int p = 0; p < kPeriods; ++p) {
@@ -77,10 +69,7 @@ inline std::unique_ptr<orv::State> makeReportState(int kind, int lines, int mobi
         st->totalLamax[p] = 70.0 - 2 * p;
         st->cumulativeLw[p] = 104.0 - p;
     }
-    st->letmaal = 56.3;
-    st->lden = 58.1;
-    st->lnight = 49.2;
-    st->replacementHeight = 1.5;
+    st->letmaal = 56.3, st->lden = 58.1, st->lnight = 49.2, st->replacementHeight = 1.5;
     return st;
 }
 

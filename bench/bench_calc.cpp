@@ -2,6 +2,7 @@
 // each and 500 mobile sources. Command 2 beside the same steps with the transmission
 // written straight from the formulas (a power and a logarithm per point).
 
+#include "app/quietplatform.h"
 #include "calc/damaged.h"
 #include "calc/geometry.h"
 #include "calc/procedures.h"
@@ -16,22 +17,6 @@
 using namespace orv;
 
 namespace {
-
-class QuietPlatform final : public Platform {
-public:
-    int messageBox(const QString&, MsgIcon, MsgButtons, const QString&) override {
-        return kAnswerOk;
-    }
-    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    FileDialogAnswer openFileDialog(const FileDialogRequest&) override { return {}; }
-    FileDialogAnswer saveFileDialog(const FileDialogRequest&) override { return {}; }
-    void setBusy(bool) override {}
-    bool startProgram(const QString&) override { return false; }
-    void openMail(const QString&, const QString&) override {}
-    QString currentDirectory() const override { return {}; }
-    bool setCurrentDirectory(const QString&) override { return false; }
-    bool composeSections(int, std::array<int, 4>&) override { return true; }
-};
 
 double tenth(QRandomGenerator& rng, double low, double high) {
     return std::round((low + rng.bounded(high - low)) * 10) / 10;

@@ -1,5 +1,7 @@
 #include "calc/reference.h"
 
+#include "app/quietplatform.h"
+
 #include "calc/calcmath.h"
 #include "calc/procedures.h"
 
@@ -49,29 +51,8 @@ QString Overdracht(State& state) {
     return {};
 }
 
-namespace {
-
-// Takes the warning box of OverdrachtMax and answers it.
-class SilentPlatform final : public Platform {
-public:
-    int messageBox(const QString&, MsgIcon, MsgButtons, const QString&) override {
-        return kAnswerOk;
-    }
-    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    FileDialogAnswer openFileDialog(const FileDialogRequest&) override { return {}; }
-    FileDialogAnswer saveFileDialog(const FileDialogRequest&) override { return {}; }
-    void setBusy(bool) override {}
-    bool startProgram(const QString&) override { return false; }
-    void openMail(const QString&, const QString&) override {}
-    QString currentDirectory() const override { return {}; }
-    bool setCurrentDirectory(const QString&) override { return false; }
-    bool composeSections(int, std::array<int, 4>&) override { return false; }
-};
-
-} // namespace
-
 QString transmissionSteps(State& state) {
-    SilentPlatform platform;
+    QuietPlatform platform;
     Cbedrijfsduur(state);
     QString refusal = reference::Overdracht(state);
     if (refusal.isEmpty()) refusal = OverdrachtMax(state, platform).refusal;

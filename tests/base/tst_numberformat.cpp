@@ -1,4 +1,5 @@
 #include "base/numberformat.h"
+#include "common/guards.h"
 #include "common/testmain.h"
 
 using namespace orv;
@@ -70,10 +71,8 @@ private slots:
     }
 
     void defaultSeparator() {
-        const QChar before = decimalSeparator();
-        setDecimalSeparator(QLatin1Char(','));
+        const orvtest::DecimalSeparatorGuard separator(QLatin1Char(','));
         QCOMPARE(formatNumber(3.25, u"#0.0000"), QStringLiteral("3,2500"));
-        setDecimalSeparator(before);
     }
 
     void roundToFormatStoresShownValue() {

@@ -11,6 +11,7 @@
 #include "calc/reference.h"
 #include "calc/surcharge.h"
 #include "calcfixture.h"
+#include "common/guards.h"
 #include "common/testmain.h"
 
 #include <array>
@@ -262,7 +263,7 @@ private slots:
     }
 
     void geometryTest() {
-        setDecimalSeparator(QLatin1Char(','));
+        const orvtest::DecimalSeparatorGuard separator(QLatin1Char(','));
         const GeometryTest t =
             orv::geometryTest(100, 50, 132.288, QStringLiteral(" Oprit  "), QStringLiteral("\r\n"));
         QVERIFY(t.outcome.done());

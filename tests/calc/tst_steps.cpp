@@ -346,8 +346,8 @@ private slots:
         for (quint32 seed : {1u, 2u, 77u})
             QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
     }
-    // Overdracht runs whichever build this processor takes; the plain loop is checked against
-    // the formulas as well, and the wide one (where it can run) bit for bit against it.
+    // Overdracht runs whichever build this processor takes; both builds of the loop are
+    // checked against the formulas (the wide one rounds differently: fused multiply-add).
     void matchesFormulas() {
         QFETCH(quint32, seed);
         QRandomGenerator rng(seed);
@@ -356,18 +356,17 @@ private slots:
         QVERIFY(CheckIt(*fast, platform));
         auto direct = std::make_unique<State>(*fast);
         QVERIFY(reference::Overdracht(*direct).isEmpty());
+        const int builds = calc::hasWideVectors() ? 2 : 1;
         for (int i = 1; i <= fast->sourceCount[0]; ++i) {
             const calc::LineSetup setup = calc::lineSetup(*fast, i);
             const long points = static_cast<long>(fast->sources[0][i].pointCount);
-            const calc::LineSums plain = calc::lineSumsPlain(setup, points);
-            const double loss = -10 * std::log10(plain.s1 / setup.pointCount);
-            QVERIFY(near(loss, direct->results[0][i].transmission));
-            QVERIFY(near(10 * std::log10(plain.s2 / setup.pointCount) + loss,
-                         direct->results[0][i].cm));
-            if (calc::hasWideVectors()) {
-                const calc::LineSums wide = calc::lineSumsWide(setup, points);
-                QCOMPARE(wide.s1, plain.s1);
-                QCOMPARE(wide.s2, plain.s2);
+            for (int b = 0; b < builds; ++b) {
+                const calc::LineSums sums =
+                    b ? calc::lineSumsWide(setup, points) : calc::lineSumsPlain(setup, points);
+                const double loss = -10 * std::log10(sums.s1 / setup.pointCount);
+                QVERIFY(near(loss, direct->results[0][i].transmission));
+                QVERIFY(near(10 * std::log10(sums.s2 / setup.pointCount) + loss,
+                             direct->results[0][i].cm));
             }
         }
         QVERIFY(Overdracht(*fast).isEmpty());

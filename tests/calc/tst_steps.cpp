@@ -37,6 +37,10 @@ struct TransmissionCase { // points 0: a mobile source at 1 m
     const char* ground;
     double distance, cm, loss;
 };
+struct OnReceiverCase { // a line whose start cosine is exactly 1
+    double points, spacing, a, height;
+    bool refused;
+};
 struct MaxCase {
     double a, b, points, perpendicular, cmMax, lossMax;
     const char* warning;
@@ -98,6 +102,7 @@ void expectOneWarning(const orvtest::FakePlatform& platform, const QString& text
 
 Q_DECLARE_METATYPE(CbCase)
 Q_DECLARE_METATYPE(TransmissionCase)
+Q_DECLARE_METATYPE(OnReceiverCase)
 Q_DECLARE_METATYPE(MaxCase)
 Q_DECLARE_METATYPE(CheckCase)
 Q_DECLARE_METATYPE(TotalsCase)
@@ -169,6 +174,40 @@ private slots:
         QVERIFY(near(result.equivalentDistance, row.distance, kTol));
         QVERIFY(near(result.cm, row.cm, tol));
         QVERIFY(near(result.transmission, row.loss, tol));
+    }
+
+    // The receiving point lies on the line itself at distance a: a point source at exactly
+    // a has d = 0. The loop takes four points at a time and fills the last group up with
+    // points that do not exist; on a finely divided line it steps from point to point.
+    void pointOnReceiver_data() {
+        table<OnReceiverCase>({
+            {"first point", {5, 16, 8, 1.5, true}},
+            {"last point, in the last group", {7, 16, 104, 1.5, true}},
+            {"only past the last point", {7, 16, 120, 1.5, false}},
+            {"source above the receiving point", {5, 16, 8, 2.5, false}},
+            {"600th of 1000 points, 2 m apart", {1000, 2, 1199, 1.5, true}},
+        });
+    }
+    void pointOnReceiver() {
+        QFETCH(OnReceiverCase, row);
+        auto s = freshState();
+        setReceiver(*s, 1.5, "hard");
+        add(*s, Line{.points = row.points,
+                     .length = row.spacing * row.points,
+                     .height = row.height,
+                     .distanceA = row.a,
+                     .distanceB = row.a});
+        s->results[0][1].startCosine = 1; // as only a damaged geometry can give
+        const QString refusal =
+            row.refused ? coincidentPointMessage(s->sources[0][1].description) : QString();
+        auto direct = std::make_unique<State>(*s);
+        QCOMPARE(reference::Overdracht(*direct), refusal);
+        QCOMPARE(Overdracht(*s), refusal);
+        const calc::LineSetup setup = calc::lineSetup(*s, 1);
+        const long points = static_cast<long>(row.points);
+        QCOMPARE(calc::lineSumsPlain(setup, points).coincident, row.refused);
+        if (calc::hasWideVectors())
+            QCOMPARE(calc::lineSumsWide(setup, points).coincident, row.refused);
     }
 
     void maximumLevel_data() {

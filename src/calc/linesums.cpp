@@ -18,10 +18,12 @@ namespace orv::calc {
 // the loop (AVX2 and plain) passes vectors in its own registers, so they must never be
 // called across.
 //
-// Accuracy: the geometry (x, r², d) is formed as the formulas form it, because a receiving
-// point close to the line makes r² a difference of nearly equal numbers, where another
-// order of operations changes the result. The polynomials are accurate to a few units in
-// the last place; the sums agree with the formulas to about 1e-13 dB.
+// Accuracy: r² and d are formed as the formulas form them, because a receiving point close
+// to the line makes r² a difference of nearly equal numbers, where another order of
+// operations changes the result. Only x comes from one multiplication by the spacing instead
+// of a division: a unit in its last place moves a term near the line by up to 1e-13 of
+// itself. The polynomials are accurate to a few units in the last place; the sums agree
+// with the formulas to a few 1e-13 dB.
 
 namespace {
 

@@ -27,11 +27,12 @@ struct LineSums {
 LineSetup lineSetup(const State& state, int number);
 
 // Sums over points 1..points at x = (j - 0.5)·length/pointCount along the line.
-// Runs the AVX2 build of the loop where the processor has it, the plain one elsewhere.
+// Runs the AVX2 build of the loop (with fused multiply-add) where the processor has both,
+// the plain one elsewhere.
 LineSums lineSums(const LineSetup& setup, long points);
 
 // The two builds, for tests: the plain one runs anywhere, the wide one only where
-// hasWideVectors() says so.
+// hasWideVectors() says so. They round differently; both agree with the formulas.
 LineSums lineSumsPlain(const LineSetup& setup, long points);
 LineSums lineSumsWide(const LineSetup& setup, long points);
 bool hasWideVectors();

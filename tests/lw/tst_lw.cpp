@@ -1,0 +1,205 @@
+// The library editor as a user drives it: modes, keys, and what reaches the settings file.
+#include "app/mainstate.h"
+#include "app/numberformat.h"
+#include "app/settingsfile.h"
+#include "app/win1252.h"
+#include "cli/commands.h"
+#include "common/fakemainview.h"
+#include "common/fakeplatform.h"
+#include "library/library.h"
+#include "ui/lw/frmlw.h"
+#include "ui/uihelpers.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orv;
+using namespace orvtest;
+
+namespace {
+
+struct Editor {
+    explicit Editor(const QStringList& names = {"Compressor", "Heftruck", "Pomp"}) {
+        setDecimalSeparator(QLatin1Char(','));
+        state->settings.library[1] = makeEntry(kPlaceholderName, 0, 0);
+        state->settings.libraryCount = 1;
+        for (const QString& n : names)
+            addSorted(state->settings, makeEntry(n, 90, 95));
+        window = std::make_unique<frmLw>(*state, platform);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    template <class T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+    QLineEdit* box(const QString& name) const { return find<QLineEdit>(name); }
+    QListWidget* list() const { return find<QListWidget>("lstLw"); }
+    void click(const QString& name) const {
+        QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton);
+    }
+    void select(int row) const { list()->setCurrentRow(row); }
+
+    std::unique_ptr<State> state = std::make_unique<State>();
+    FakePlatform platform;
+    std::unique_ptr<frmLw> window;
+};
+
+} // namespace
+
+class TestLw : public QObject {
+    Q_OBJECT
+private slots:
+    void modes_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("editing");
+        QTest::newRow("opened") << "" << false;
+        QTest::newRow("add by hand") << "add" << true;
+        QTest::newRow("change") << "cmdWijzig" << true;
+        QTest::newRow("double click") << "double" << true;
+        QTest::newRow("cancelled") << "cmdCancel" << false;
+    }
+    void modes() {
+        QFETCH(QString, action);
+        QFETCH(bool, editing);
+        Editor e;
+        e.select(1);
+        if (action == "add") {
+            e.platform.inputAnswers.enqueue("1");
+            e.click("cmdToevoegen");
+        } else if (action == "double") {
+            const QRect r = e.list()->visualItemRect(e.list()->item(1));
+            QTest::mouseClick(e.list()->viewport(), Qt::LeftButton, {}, r.center());
+            QTest::mouseDClick(e.list()->viewport(), Qt::LeftButton, {}, r.center());
+        } else if (!action.isEmpty()) {
+            e.click("cmdWijzig");
+            if (action == "cmdCancel") e.click("cmdCancel");
+        }
+        const QColor field = editing ? kLightYellow : kFieldGrey;
+        const QColor list = editing ? kFieldGrey : kLightYellow;
+        for (const char* name : {"txtOmsch", "txtLw_0", "txtLw_1", "cmdOK", "cmdCancel"})
+            QCOMPARE(e.find<QWidget>(name)->isEnabled(), editing);
+        for (const char* name : {"lstLw", "cmdToevoegen", "cmdWijzig", "cmdWissen", "lblLijst"})
+            QCOMPARE(e.find<QWidget>(name)->isEnabled(), !editing);
+        QCOMPARE(fieldBackground(e.box("txtLw_1")), field);
+        QCOMPARE(fieldBackground(e.list()), list);
+        QCOMPARE(e.box("txtOmsch")->hasFocus(), editing);
+        QCOMPARE(e.box("txtOmsch")->text(), "Heftruck"); // adding starts from the entry shown
+    }
+
+    void keys() {
+        Editor e;
+        e.select(2);
+        e.click("cmdWijzig");
+        QLineEdit* name = e.box("txtOmsch");
+        name->setCursorPosition(4);
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClicks(name, "xyz");
+        QCOMPARE(name->text(), "Pomxyz");
+        QTest::keyClick(name, Qt::Key_Escape);
+        QCOMPARE(name->text(), "Pomp");
+        QCOMPARE(name->selectedText(), "Pomp");
+        QVERIFY(e.window->isVisible()); // Escape in a box does not close the window
+
+        // Enter walks description -> Lweq -> Lwmax -> description; a letter is refused.
+        QTest::keyClick(name, Qt::Key_Return);
+        QLineEdit* eq = e.box("txtLw_0");
+        QVERIFY(eq->hasFocus());
+        eq->setText("101,44");
+        QTest::keyClick(eq, Qt::Key_Down);
+        QLineEdit* max = e.box("txtLw_1");
+        max->setText("80");
+        QTest::keyClicks(max, "a");
+        QCOMPARE(max->text(), "80");
+        QCOMPARE(fieldBackground(max), kRefusedRed);
+        QTest::keyClick(max, Qt::Key_Return); // leaving validates and couples
+        QVERIFY(name->hasFocus());
+        QCOMPARE(eq->text(), "101,4");
+        QCOMPARE(max->text(), "101,4");
+    }
+
+    void cancelKeepsLibrary() {
+        Editor e;
+        const QByteArray before = encodeSettings(e.state->settings);
+        e.select(0);
+        e.click("cmdWijzig");
+        e.box("txtOmsch")->setText("Zaag");
+        e.box("txtLw_0")->setText("120");
+        e.click("cmdCancel");
+        QCOMPARE(encodeSettings(e.state->settings), before);
+        QCOMPARE(e.box("txtOmsch")->text(), "Compressor");
+        QCOMPARE(e.box("txtLw_0")->text(), "90,0");
+    }
+
+    void countLabel() {
+        Editor e;
+        QTest::mouseClick(e.list()->viewport(), Qt::RightButton);
+        QCOMPARE(e.find<QLabel>("Label1")->text(), "3 geluidsbron(nen) in lijst");
+        QVERIFY(e.find<QLabel>("Label1")->isVisible() && !e.find<QLabel>("lblLijst")->isVisible());
+        QCOMPARE(e.list()->currentRow(), -1);
+    }
+
+    // Edits through the window, then the program's end writes them; a new start lists them.
+    void endOfRun() {
+        QTemporaryDir dir;
+        SettingsData s;
+        s.libraryCount = 1;
+        s.library[1] = makeEntry(kPlaceholderName, 0, 0);
+        QVERIFY(writeSettingsFile(dir.filePath(kSettingsFileName), s).ok());
+        QFile txt(dir.filePath("bronnen.txt"));
+        QVERIFY(txt.open(QIODevice::WriteOnly) && txt.write("zaag;100;110\nboor;85,5;90\n") > 0);
+        txt.close();
+
+        Editor e(QStringList{});
+        FakeMainView view;
+        MainState main(*e.state, view, e.platform);
+        e.platform.currentDir = dir.path();
+        main.MDIForm_Load(QString());
+        e.platform.messages.clear();
+        e.window = std::make_unique<frmLw>(*e.state, e.platform);
+        e.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(e.window.get()));
+        for (const char* n : {"beta", "Alpha"}) {
+            e.platform.inputAnswers.enqueue("1");
+            e.click("cmdToevoegen");
+            e.box("txtOmsch")->setText(n);
+            e.box("txtLw_0")->setText("90");
+            e.click("cmdOK");
+        }
+        e.select(1); // beta
+        e.click("cmdWijzig");
+        e.box("txtOmsch")->setText("Gamma");
+        e.click("cmdOK");
+        e.platform.inputAnswers.enqueue("2");
+        e.platform.openAnswers.enqueue(chosen(dir.filePath("bronnen.txt")));
+        e.click("cmdToevoegen");
+        e.select(0); // Alpha
+        e.platform.answers.enqueue(kAnswerYes);
+        e.click("cmdWissen");
+        QCOMPARE(e.platform.messages.size(), 1);
+        main.MDIForm_Unload();
+
+        QString json, errors;
+        QTextStream out(&json), err(&errors);
+        QCOMPARE(cli::run({"dump", dir.filePath(kSettingsFileName)}, out, err), 0);
+        out.flush();
+        QStringList dumped;
+        for (const QJsonValue v : QJsonDocument::fromJson(json.toUtf8())["library"].toArray())
+            dumped.append(v["entryName"].toString() + " " + QString::number(v["lwEq"].toDouble()));
+        QCOMPARE(dumped,
+                 QStringList({"<selecteer geluidsbron> 0", "Boor 85.5", "Gamma 90", "Zaag 100"}));
+
+        auto again = std::make_unique<State>();
+        QVERIFY(readSettingsFile(dir.filePath(kSettingsFileName), again->settings).ok());
+        frmLw reopened(*again, e.platform);
+        QCOMPARE(reopened.findChild<QListWidget*>("lstLw")->count(), 3);
+        QCOMPARE(reopened.findChild<QListWidget*>("lstLw")->item(1)->text(), "Gamma");
+    }
+};
+
+QTEST_MAIN(TestLw)
+#include "tst_lw.moc"

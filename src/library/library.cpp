@@ -54,7 +54,7 @@ void SorTeren(SettingsData& settings) {
     std::stable_sort(namedBegin(settings), namedEnd(settings), entryLess);
 }
 
-bool addSorted(SettingsData& settings, const LibraryEntry& entry) {
+bool addSorted(SettingsData& settings, const LibraryEntry& entry, bool knownSorted) {
     if (settings.libraryCount >= kMaxLibrary) return false;
     if (settings.libraryCount < 1) { // a named entry never takes the placeholder's place
         settings.library[1] = makeEntry(kPlaceholderName, 0, 0);
@@ -63,7 +63,7 @@ bool addSorted(SettingsData& settings, const LibraryEntry& entry) {
     const auto begin = namedBegin(settings);
     const auto end = namedEnd(settings);
     ++settings.libraryCount;
-    if (std::is_sorted(begin, end, entryLess)) {
+    if (knownSorted || std::is_sorted(begin, end, entryLess)) {
         // upper_bound: behind every equal name, where a stable sort of the appended entry
         // would leave it.
         const auto at = std::upper_bound(begin, end, entry, entryLess);

@@ -37,8 +37,9 @@ bool nameLess(QStringView a, QStringView b);
 void SorTeren(SettingsData& settings);
 // Appends entry and leaves the named entries sorted, as appending and SorTeren would; when
 // the others are already in order it inserts behind its equals instead of sorting again.
-// Returns false (and changes nothing) when the library is full.
-bool addSorted(SettingsData& settings, const LibraryEntry& entry);
+// knownSorted skips that check when the caller has just left them sorted. Returns false
+// (and changes nothing) when the library is full.
+bool addSorted(SettingsData& settings, const LibraryEntry& entry, bool knownSorted = false);
 
 // The entry as stored: the name trimmed and cut to its width.
 LibraryEntry makeEntry(QStringView name, double lwEq, double lwMax);

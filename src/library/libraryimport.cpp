@@ -63,6 +63,7 @@ bool isImportName(QStringView path) {
 ImportOutcome importLines(SettingsData& settings, const QStringList& lines, const QString& path,
                           Platform& platform) {
     ImportOutcome outcome;
+    bool sorted = false; // the first line taken sorts a library loaded out of order
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const auto entry = parseImportLine(lines[i]);
         if (!entry) {
@@ -73,12 +74,13 @@ ImportOutcome importLines(SettingsData& settings, const QStringList& lines, cons
                                 QStringLiteral("Waarschuwing"));
             continue;
         }
-        if (!addSorted(settings, *entry)) {
+        if (!addSorted(settings, *entry, sorted)) {
             outcome.full = true;
             reportFull(platform);
             break;
         }
         ++outcome.taken;
+        sorted = true;
     }
     return outcome;
 }

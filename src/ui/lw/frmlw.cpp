@@ -104,6 +104,7 @@ void frmLw::buildControls() {
         levels->addWidget(txtLw_[i], i, 1);
     }
     levels->setColumnStretch(2, 1);
+    levels->setHorizontalSpacing(fm.averageCharWidth() * 2);
     for (QLineEdit* box : {txtOmsch_, txtLw_[0], txtLw_[1]})
         box->installEventFilter(this);
 
@@ -130,9 +131,11 @@ void frmLw::buildControls() {
     fields->addLayout(levels);
     fields->addStretch(1);
     auto* listButtons = new QHBoxLayout;
+    listButtons->setSpacing(fm.averageCharWidth());
     for (QPushButton* b : {cmdToevoegen_, cmdWijzig_, cmdWissen_})
         listButtons->addWidget(b);
     auto* editButtons = new QHBoxLayout;
+    editButtons->setSpacing(fm.averageCharWidth());
     editButtons->addStretch(1);
     editButtons->addWidget(cmdOK_);
     editButtons->addWidget(cmdCancel_);

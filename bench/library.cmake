@@ -1,0 +1,1 @@
+list(APPEND BENCH_SOURCES bench_library.cpp)

@@ -6,10 +6,10 @@
 #include "library/libraryimport.h"
 #include "library/lweditor.h"
 
+#include <algorithm>
 #include <memory>
 #include <QTemporaryDir>
 #include <QTest>
-#include <random>
 
 using namespace orv;
 using namespace orvtest;
@@ -27,11 +27,27 @@ std::unique_ptr<State> libraryOf(const QStringList& names) {
     return st;
 }
 
+// "caption|text" of every message, or "name eq max" of every named entry.
 QStringList texts(const QList<RecordedMessage>& messages) {
     QStringList t;
     for (const RecordedMessage& m : messages)
         t.append(m.caption + QLatin1Char('|') + m.text);
     return t;
+}
+QStringList entries(const SettingsData& s) {
+    QStringList t;
+    for (int e = 2; e <= s.libraryCount; ++e)
+        t.append(QStringLiteral("%1 %2 %3")
+                     .arg(trimmed(s.library[e].entryName))
+                     .arg(s.library[e].lwEq)
+                     .arg(s.library[e].lwMax));
+    return t;
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile f(dir.filePath(name));
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? f.fileName()
+                                                                          : QString();
 }
 
 } // namespace
@@ -41,249 +57,146 @@ class TestLibrary : public QObject {
 private slots:
     void init() { setDecimalSeparator(QLatin1Char('.')); }
 
-    void storeAndSort_data() {
+    // Steps: "+name" adds by hand, "=p name" changes position p, "-p" deletes it (yes), "?p"
+    // asks and is answered no.
+    void edit_data() {
         QTest::addColumn<QStringList>("loaded");
-        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("listed");
-        QTest::addColumn<QString>("count");
-        QTest::newRow("placeholder only")
-            << QStringList{} << QStringList{} << QStringList{} << "0 geluidsbron(nen) in lijst";
-        QTest::newRow("case ignored")
-            << QStringList{} << QStringList{"beta", "Alpha", "gamma"}
-            << QStringList{"Alpha", "beta", "gamma"} << "3 geluidsbron(nen) in lijst";
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList ab{"a", "b"}, none;
+        const QString noSelection = "Waarschuwing|Geen geluidsbronnen geselecteerd!";
+        QTest::newRow("placeholder only") << none << none << none << -1 << none;
+        QTest::newRow("case ignored, old position selected")
+            << none << QStringList{"+beta", "+Alpha", "+gamma"}
+            << QStringList{"Alpha", "beta", "gamma"} << 2 << none;
         QTest::newRow("equal names keep order")
-            << QStringList{"pomp", "Anker"} << QStringList{"POMP", "  Pomp  "}
-            << QStringList{"Anker", "pomp", "POMP", "Pomp"} << "4 geluidsbron(nen) in lijst";
+            << QStringList{"pomp", "Anker"} << QStringList{"+POMP", "+  Pomp  "}
+            << QStringList{"Anker", "pomp", "POMP", "Pomp"} << 3 << none;
         QTest::newRow("loaded unsorted, sorted at first store")
-            << QStringList{"zaag", "boor"} << QStringList{"hamer"}
-            << QStringList{"boor", "hamer", "zaag"} << "3 geluidsbron(nen) in lijst";
-        QTest::newRow("empty name") << QStringList{} << QStringList{"   "}
-                                    << QStringList{"<naamloos>"} << "1 geluidsbron(nen) in lijst";
+            << QStringList{"zaag", "boor"} << QStringList{"+hamer"}
+            << QStringList{"boor", "hamer", "zaag"} << 2 << none;
+        QTest::newRow("empty name")
+            << none << QStringList{"+   "} << QStringList{"<naamloos>"} << 0 << none;
+        QTest::newRow("change") << QStringList{"a", "b", "c"} << QStringList{"=0 z"}
+                                << QStringList{"b", "c", "z"} << 0 << none;
+        QTest::newRow("delete") << ab << QStringList{"-0"} << QStringList{"b"} << 0
+                                << QStringList{"Wissen van geluidsbronnen|a wissen?"};
+        QTest::newRow("delete last named") << QStringList{"a"} << QStringList{"-0"} << none << -1
+                                           << QStringList{"Wissen van geluidsbronnen|a wissen?"};
+        QTest::newRow("answered no") << ab << QStringList{"?1"} << ab << 1
+                                     << QStringList{"Wissen van geluidsbronnen|b wissen?"};
+        QTest::newRow("nothing selected") << ab << QStringList{"--1", "=-1 x"} << ab << -1
+                                          << QStringList{noSelection, noSelection};
     }
-    void storeAndSort() {
+    void edit() {
         QFETCH(QStringList, loaded);
-        QFETCH(QStringList, added);
+        QFETCH(QStringList, steps);
         auto st = libraryOf(loaded);
         FakePlatform platform;
         LwEditor editor(*st, platform);
         QCOMPARE(editor.names(), loaded); // opening the editor does not sort
         int selected = -1;
-        for (const QString& name : added) {
-            platform.inputAnswers.enqueue("1");
-            QCOMPARE(editor.add(), LwEditor::AddChoice::Manual);
-            selected = editor.confirm(name, 80, 90, selected);
+        for (const QString& step : steps) {
+            const int p = step.mid(1).section(' ', 0, 0).toInt();
+            if (step[0] == '+') {
+                platform.inputAnswers.enqueue("1");
+                QCOMPARE(editor.add(), LwEditor::AddChoice::Manual);
+                selected = editor.confirm(step.mid(1), 80, 90, selected);
+            } else if (step[0] == '=') {
+                if (editor.change(p)) selected = editor.confirm(step.section(' ', 1), 80, 90, p);
+            } else {
+                platform.answers.enqueue(step[0] == '-' ? kAnswerYes : kAnswerNo);
+                selected = editor.remove(p).value_or(p);
+            }
         }
         QTEST(editor.names(), "listed");
-        QTEST(countText(st->settings), "count");
-        if (!added.isEmpty()) // the old position: the last line after an add
-            QCOMPARE(selected, st->settings.libraryCount - 2);
+        QTEST(selected, "selected");
+        QTEST(texts(platform.messages), "messages");
+        QCOMPARE(countText(st->settings),
+                 QString::number(editor.names().size()) + " geluidsbron(nen) in lijst");
     }
 
-    // Insertion behind equals must give exactly what appending and a stable sort give.
-    void addSortedMatchesStableSort() {
-        std::mt19937 rng(7);
-        const QStringList pool{"a", "A", "b", "B ", "ab", "Ab", "ë", "E", "z"};
-        auto fast = libraryOf({});
-        auto slow = libraryOf({});
-        for (int i = 0; i < 300; ++i) {
-            const LibraryEntry e = makeEntry(pool[int(rng() % pool.size())], i, i);
-            QVERIFY(addSorted(fast->settings, e));
-            slow->settings.library[static_cast<std::size_t>(++slow->settings.libraryCount)] = e;
-            SorTeren(slow->settings);
-        }
-        for (int i = 1; i <= slow->settings.libraryCount; ++i)
-            QCOMPARE(fast->settings.library[i].lwEq, slow->settings.library[i].lwEq);
-    }
-
-    void importLine_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("name"); // empty: refused
-        QTest::addColumn<double>("lwEq");
-        QTest::addColumn<double>("lwMax");
-        QTest::newRow("comma") << "compressor;95,5;100"
-                               << "Compressor" << 95.5 << 100.0;
-        QTest::newRow("point, upper case") << "COMPRESSOR;95.5;100"
-                                           << "Compressor" << 95.5 << 100.0;
-        QTest::newRow("spaced format") << "heftruck diesel ; 101 ; 108,5"
-                                       << "Heftruck diesel" << 101.0 << 108.5;
-        QTest::newRow("no coupling") << "fan;90;80"
-                                     << "Fan" << 90.0 << 80.0;
-        QTest::newRow("cut at 25") << QString(30, 'x') + ";1;2"
-                                   << "X" + QString(24, 'x') << 1.0 << 2.0;
-        QTest::newRow("trailing delimiter") << "pomp;90;95;"
-                                            << "Pomp" << 90.0 << 95.0;
-        QTest::newRow("two fields") << "pomp;90"
-                                    << "" << 0.0 << 0.0;
-        QTest::newRow("four fields") << "pomp;90;95;3"
-                                     << "" << 0.0 << 0.0;
-        QTest::newRow("letter level") << "pomp;x;95"
-                                      << "" << 0.0 << 0.0;
-        QTest::newRow("negative level") << "pomp;-3;95"
-                                        << "" << 0.0 << 0.0;
-        QTest::newRow("empty line") << ""
-                                    << "" << 0.0 << 0.0;
-    }
-    void importLine() {
-        QFETCH(QString, line);
-        QFETCH(QString, name);
-        const auto entry = parseImportLine(line);
-        QCOMPARE(entry.has_value(), !name.isEmpty());
-        if (!entry) return;
-        QCOMPARE(trimmed(entry->entryName), name);
-        QTEST(entry->lwEq, "lwEq");
-        QTEST(entry->lwMax, "lwMax");
-    }
-
-    void importFiles_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("listed");
-        QTest::addColumn<QList<int>>("badLines");
-        QTest::newRow("bad lines go on")
-            << QByteArray("pomp;90\r\nb;1;2\r\npomp;90;95;3\r\npomp;x;95\r\na;3;4\r\n")
-            << QStringList{"A", "B"} << QList<int>{1, 3, 4};
-        QTest::newRow("CR, LF and an empty line")
-            << QByteArray("a;1;2\rb;1;2\n\nc;1;2") << QStringList{"A", "B", "C"} << QList<int>{3};
-        QTest::newRow("windows-1252")
-            << QByteArray("\xebzel;1;2\r\n") << QStringList{"Ëzel"} << QList<int>{};
-        QTest::newRow("utf-8 with mark")
-            << QByteArray("\xef\xbb\xbf\xc3\xabzel;1;2\r\n") << QStringList{"Ëzel"} << QList<int>{};
-    }
-    void importFiles() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QList<int>, badLines);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("bronnen.txt");
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        f.close();
-        auto st = libraryOf({});
-        FakePlatform platform;
-        const ImportOutcome outcome = importFile(st->settings, path, platform, u"\r\n");
-        QTEST(listNames(st->settings), "listed");
-        QStringList expected;
-        for (int n : badLines)
-            expected.append(
-                QStringLiteral("Waarschuwing|Fout in format regel %1 van %2").arg(n).arg(path));
-        QCOMPARE(texts(platform.messages), expected);
-        QCOMPARE(outcome.refused, badLines.size());
-    }
-
-    // Through the editor: the prompt, the dialog, the name check and the full library.
-    void addChoices_data() {
+    // Through "Toevoegen", answer 2: the dialog, the name check, the lines and a full library.
+    // An empty file content stands for 600 good lines; "%1" in a message is the path.
+    void import_data() {
         QTest::addColumn<int>("named");
-        QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("listed"); // checked when the library started empty
         QTest::addColumn<int>("namedAfter");
         QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QString>("room");
         const QString full = "Invoer-stop|Maximaal aantal geluidsbronnen bereikt (= 500)!";
-        QTest::newRow("600 lines into an empty library")
-            << 0 << "2"
-            << "a.txt" << 499 << QStringList{full} << "499";
-        QTest::newRow("one line of room") << 497 << "2"
-                                          << "a.CSV" << 498 << QStringList{} << "2";
-        QTest::newRow("room for one") << 498 << "2"
-                                      << "a.txt" << 499 << QStringList{full} << "1";
-        QTest::newRow("full") << 499 << ""
-                              << "" << 499 << QStringList{full} << "";
-        QTest::newRow("other file name") << 0 << "2"
-                                         << "a.dat" << 0 << QStringList{} << "499";
-        QTest::newRow("cancelled dialog") << 0 << "2"
-                                          << "" << 0 << QStringList{} << "499";
-        QTest::newRow("other answer") << 0 << "3"
-                                      << "" << 0 << QStringList{} << "499";
+        const QString format = "Waarschuwing|Fout in format regel %2 van %1";
+        QTest::newRow("casing, both separators")
+            << 0 << "a.txt"
+            << QByteArray("compressor;95,5;100\r\nCOMPRESSOR;95.5;100\r\nfan ; 90 ; 80")
+            << QStringList{"Compressor 95.5 100", "Compressor 95.5 100", "Fan 90 80"} << 3
+            << QStringList{};
+        QTest::newRow("bad lines reported, import goes on")
+            << 0 << "a.csv" << QByteArray("pomp;90\nb;1;2\npomp;90;95;3\npomp;x;95\n\npomp;-3;95\n")
+            << QStringList{"B 1 2"} << 1
+            << QStringList{format.arg("%1", "1"), format.arg("%1", "3"), format.arg("%1", "4"),
+                           format.arg("%1", "5"), format.arg("%1", "6")};
+        QTest::newRow("CR alone, no last line end, trailing delimiter")
+            << 0 << "a.txt" << QByteArray("b;1;2\ra;1;2;") << QStringList{"A 1 2", "B 1 2"} << 2
+            << QStringList{};
+        QTest::newRow("equal names keep file order")
+            << 0 << "a.txt" << QByteArray("b;1;2\nB;3;4\na;0;0\nb;5;6\n")
+            << QStringList{"A 0 0", "B 1 2", "B 3 4", "B 5 6"} << 4 << QStringList{};
+        QTest::newRow("cut at 25")
+            << 0 << "a.txt" << QByteArray(30, 'x') + ";1;2"
+            << QStringList{"X" + QString(24, 'x') + " 1 2"} << 1 << QStringList{};
+        QTest::newRow("windows-1252") << 0 << "a.txt" << QByteArray("\xebzel;1;2\r\n")
+                                      << QStringList{"Ëzel 1 2"} << 1 << QStringList{};
+        QTest::newRow("utf-8 with mark")
+            << 0 << "a.txt" << QByteArray("\xef\xbb\xbf\xc3\xabzel;1;2\r\n")
+            << QStringList{"Ëzel 1 2"} << 1 << QStringList{};
+        QTest::newRow("600 lines, empty library")
+            << 0 << "a.txt" << QByteArray() << QStringList{} << 499 << QStringList{full};
+        QTest::newRow("room for one, loaded unsorted")
+            << 498 << "a.TXT" << QByteArray() << QStringList{} << 499 << QStringList{full};
+        QTest::newRow("full") << 499 << "" << QByteArray() << QStringList{} << 499
+                              << QStringList{full};
+        QTest::newRow("other file name")
+            << 0 << "a.dat" << QByteArray() << QStringList{} << 0 << QStringList{};
         QTest::newRow("unreadable")
-            << 0 << "2"
-            << "missing.txt" << 0
+            << 0 << "" << QByteArray() << QStringList{} << 0
             << QStringList{"Ornaveld|Onverwachte fout in procedure cmdToevoegen_Click van Form "
-                           "frmLw.\r\nFout 53 - Bestand niet gevonden."}
-            << "499";
+                           "frmLw.\r\nFout 53 - Bestand niet gevonden."};
     }
-    void addChoices() {
+    void import() {
         QFETCH(int, named);
         QFETCH(QString, file);
-        QFETCH(QString, room);
-        QStringList names;
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, messages);
+        QStringList names; // "10" before "2": not in order
         for (int i = 0; i < named; ++i)
-            names.append(QStringLiteral("bron %1").arg(i, 3, 10, QLatin1Char('0')));
+            names.append(QString::number(i));
         auto st = libraryOf(names);
         QTemporaryDir dir;
-        QByteArray lines;
-        for (int i = 0; i < 600; ++i)
-            lines += "import " + QByteArray::number(i) + ";90;95\n";
-        for (const QString n : {"a.txt", "a.CSV", "a.dat"}) {
-            QFile f(dir.filePath(n));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(n == "a.CSV" ? lines.left(15) : lines));
-        }
+        for (int i = 0, n = bytes.isEmpty() ? 600 : 0; i < n; ++i)
+            bytes += "import " + QByteArray::number(i) + ";90;95\n";
+        const QString path = dir.filePath(file.isEmpty() ? "missing.txt" : file);
+        if (!file.isEmpty()) writeFile(dir, file, bytes);
         FakePlatform platform;
-        QFETCH(QString, answer);
-        platform.inputAnswers.enqueue(answer);
-        platform.openAnswers.enqueue(file.isEmpty() ? cancelled() : chosen(dir.filePath(file)));
+        platform.inputAnswers.enqueue("2");
+        platform.openAnswers.enqueue(chosen(path));
         LwEditor(*st, platform).add();
         QTEST(namedEntryCount(st->settings), "namedAfter");
-        QTEST(texts(platform.messages), "messages");
-        QCOMPARE(platform.inputPrompts.size(), room.isEmpty() ? 0 : 1);
-        if (!room.isEmpty())
-            QVERIFY(platform.inputPrompts[0].contains("2= tekstbestand (maximaal " + room +
-                                                      " regels)"));
+        if (named == 0 && !listed.isEmpty()) QCOMPARE(entries(st->settings), listed);
+        const QStringList after = listNames(st->settings);
+        if (named < 499 && file != "a.dat")
+            QVERIFY(std::is_sorted(after.begin(), after.end(), nameLess));
+        messages.replaceInStrings("%1", path);
+        QCOMPARE(texts(platform.messages), messages);
+        QCOMPARE(platform.inputPrompts.size(), named < 499 ? 1 : 0);
+        if (named < 499)
+            QVERIFY(platform.inputPrompts[0].contains(
+                QStringLiteral("2= tekstbestand (maximaal %1 regels)").arg(499 - named)));
         QVERIFY(!platform.busy);
-    }
-
-    void remove_data() {
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QStringList>("left");
-        QTest::addColumn<int>("selected"); // -2: nothing changed
-        QTest::newRow("middle") << QStringList{"a", "b", "c"} << 1 << kAnswerYes
-                                << QStringList{"a", "c"} << 0;
-        QTest::newRow("only one") << QStringList{"a"} << 0 << kAnswerYes << QStringList{} << -1;
-        QTest::newRow("no") << QStringList{"a", "b"} << 1 << kAnswerNo << QStringList{"a", "b"}
-                            << -2;
-        QTest::newRow("no selection")
-            << QStringList{"a"} << -1 << kAnswerYes << QStringList{"a"} << -2;
-    }
-    void remove() {
-        QFETCH(QStringList, names);
-        QFETCH(int, position);
-        auto st = libraryOf(names);
-        FakePlatform platform;
-        QFETCH(int, answer);
-        platform.answers.enqueue(answer);
-        const auto selected = LwEditor(*st, platform).remove(position);
-        QTEST(listNames(st->settings), "left");
-        QTEST(selected.value_or(-2), "selected");
-        const QString question = position < 0
-                                     ? "Waarschuwing|Geen geluidsbronnen geselecteerd!"
-                                     : "Wissen van geluidsbronnen|" + names[position] + " wissen?";
-        QCOMPARE(texts(platform.messages), QStringList{question});
-    }
-
-    void coupling_data() {
-        QTest::addColumn<QString>("eq");
-        QTest::addColumn<QString>("max");
-        QTest::addColumn<QString>("newMax");
-        QTest::newRow("raised") << "90.0"
-                                << "80.0"
-                                << "90.0";
-        QTest::newRow("dutch comma") << "90,5"
-                                     << "80,0"
-                                     << "90,5";
-        QTest::newRow("equal stays") << "90.0"
-                                     << "90.0"
-                                     << "";
-        QTest::newRow("above stays") << "80.0"
-                                     << "90.0"
-                                     << "";
-        QTest::newRow("refused box") << ""
-                                     << "80.0"
-                                     << "";
-    }
-    void coupling() {
-        QFETCH(QString, eq);
-        setDecimalSeparator(eq.contains(',') ? QLatin1Char(',') : QLatin1Char('.'));
-        QFETCH(QString, max);
-        QTEST(coupledMaxText(eq, max), "newMax");
     }
 };
 

@@ -53,13 +53,12 @@ LwEditor::AddChoice LwEditor::add() {
         return AddChoice::Manual;
     }
     if (answer == QLatin1String("2")) {
-        importText();
-        return AddChoice::Imported;
+        return importText() > 0 ? AddChoice::Imported : AddChoice::Nothing;
     }
     return AddChoice::Nothing;
 }
 
-void LwEditor::importText() {
+int LwEditor::importText() {
     FileDialogRequest request;
     request.initialFolder = state_.programFolder;
     request.filter = kImportFilter;
@@ -68,11 +67,12 @@ void LwEditor::importText() {
     const FileDialogAnswer chosen = platform_.openFileDialog(request);
     if (chosen.cancelled || chosen.path.isEmpty() || !isImportName(chosen.path)) {
         platform_.setBusy(false);
-        return;
+        return 0;
     }
     platform_.setBusy(true);
-    importFile(state_.settings, chosen.path, platform_, state_.crlf);
+    const ImportOutcome outcome = importFile(state_.settings, chosen.path, platform_, state_.crlf);
     platform_.setBusy(false);
+    return outcome.taken;
 }
 
 bool LwEditor::change(int position) {

@@ -23,6 +23,7 @@ struct EntryTexts {
 class LwEditor {
 public:
     enum class EditMode { Add, Edit };
+    // Imported: at least one entry was taken, and the list selects its last line.
     enum class AddChoice { Nothing, Manual, Imported };
 
     LwEditor(State& state, Platform& platform) : state_(state), platform_(platform) {}
@@ -55,7 +56,8 @@ public:
 private:
     bool inList(int position) const;
     void warn(const QString& text);
-    void importText();
+    // The number of entries taken.
+    int importText();
 
     State& state_;
     Platform& platform_;

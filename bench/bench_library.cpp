@@ -1,7 +1,7 @@
 // Importing a full text file into an empty sound power library: 499 lines in random order,
 // every one kept in sorted order as it arrives, read from disk.
 
-#include "app/quietplatform.h"
+#include "base/quietplatform.h"
 #include "library/library.h"
 #include "library/libraryimport.h"
 

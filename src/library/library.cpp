@@ -1,7 +1,7 @@
 #include "library/library.h"
 
-#include "app/numberformat.h"
-#include "app/win1252.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 
 #include <algorithm>
 

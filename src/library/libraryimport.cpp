@@ -1,10 +1,10 @@
 #include "library/libraryimport.h"
 
-#include "app/fileio.h"
-#include "app/helpers.h"
-#include "app/numberformat.h"
-#include "app/version.h"
-#include "app/win1252.h"
+#include "base/fileio.h"
+#include "base/helpers.h"
+#include "base/numberformat.h"
+#include "base/version.h"
+#include "base/win1252.h"
 #include "library/library.h"
 
 #include <QStringDecoder>

@@ -3,7 +3,7 @@
 // "{omschrijving} ; {Lweq} ; {Lwmax}". Levels take "," or "." as decimal separator and are
 // taken as they stand (no range check, no coupling); the name gets a capital first letter.
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "model/state.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "library/lweditor.h"
 
-#include "app/numberformat.h"
-#include "app/win1252.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 #include "library/library.h"
 #include "library/libraryimport.h"
 

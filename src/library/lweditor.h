@@ -4,7 +4,7 @@
 // The window binds these to its controls and keeps the list selection; every question and
 // message goes through Platform.
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "model/state.h"
 
 #include <optional>

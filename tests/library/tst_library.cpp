@@ -1,7 +1,9 @@
 // The sound power library without its window: order, the editor's steps and the import.
-#include "app/numberformat.h"
-#include "app/win1252.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 #include "common/fakeplatform.h"
+#include "common/guards.h"
+#include "common/testmain.h"
 #include "library/library.h"
 #include "library/libraryimport.h"
 #include "library/lweditor.h"
@@ -54,8 +56,9 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 
 class TestLibrary : public QObject {
     Q_OBJECT
+    DecimalSeparatorGuard point_{QLatin1Char('.')};
+
 private slots:
-    void init() { setDecimalSeparator(QLatin1Char('.')); }
 
     // Steps: "+name" adds by hand, "=p name" changes position p, "-p" deletes it (yes), "?p"
     // asks and is answered no.
@@ -200,5 +203,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLibrary)
+ORV_TEST_MAIN(TestLibrary)
 #include "tst_library.moc"

@@ -1,14 +1,16 @@
 // The library editor as a user drives it: modes, keys, and what reaches the settings file.
 #include "app/mainstate.h"
-#include "app/numberformat.h"
 #include "app/settingsfile.h"
-#include "app/win1252.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 #include "cli/commands.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
+#include "common/guards.h"
+#include "common/testmain.h"
 #include "library/library.h"
 #include "ui/lw/frmlw.h"
-#include "ui/uihelpers.h"
+#include "ui/platform/uihelpers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,7 +27,6 @@ namespace {
 
 struct Editor {
     explicit Editor(const QStringList& names = {"Compressor", "Heftruck", "Pomp"}) {
-        setDecimalSeparator(QLatin1Char(','));
         state->settings.library[1] = makeEntry(kPlaceholderName, 0, 0);
         state->settings.libraryCount = 1;
         for (const QString& n : names)
@@ -42,6 +43,7 @@ struct Editor {
     }
     void select(int row) const { list()->setCurrentRow(row); }
 
+    DecimalSeparatorGuard comma{QLatin1Char(',')};
     std::unique_ptr<State> state = std::make_unique<State>();
     FakePlatform platform;
     std::unique_ptr<frmLw> window;
@@ -167,5 +169,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLw)
+ORV_GUI_TEST_MAIN(TestLw)
 #include "tst_lw.moc"

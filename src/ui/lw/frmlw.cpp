@@ -1,10 +1,10 @@
 #include "ui/lw/frmlw.h"
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "input/validate.h"
 #include "library/library.h"
 #include "model/state.h"
-#include "ui/uihelpers.h"
+#include "ui/platform/uihelpers.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

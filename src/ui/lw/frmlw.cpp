@@ -241,6 +241,7 @@ void frmLw::cmdWissen_Click() {
     if (!selected) return;
     fillList(*selected);
     LockFields();
+    if (*selected < 0) clearFields(); // the last named entry went: nothing left to show
     lstLw_Click();
 }
 

@@ -1,0 +1,46 @@
+#pragma once
+// Importing library entries from a text file, one entry a line:
+// "{omschrijving} ; {Lweq} ; {Lwmax}". Levels take "," or "." as decimal separator and are
+// taken as they stand (no range check, no coupling); the name gets a capital first letter.
+
+#include "base/platform.h"
+#include "model/state.h"
+
+#include <optional>
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace orv {
+
+inline const QString kImportFilter = QStringLiteral("Tekstbestand (*.txt; *.csv)|*.txt; *.csv");
+
+// Lines end at CR LF, CR or LF; a last line without its end counts as well.
+QStringList splitLines(QStringView text);
+// The bytes as UTF-8 when they are valid UTF-8 (a byte order mark dropped), else as
+// Windows-1252, the code page of older files.
+QString decodeText(const QByteArray& bytes);
+// Exactly three fields with numeric levels; otherwise nothing.
+std::optional<LibraryEntry> parseImportLine(QStringView line);
+// Whether the name chosen in the dialog is a text file the import reads: its last three
+// characters are "txt" or "csv" in any case.
+bool isImportName(QStringView path);
+
+struct ImportOutcome {
+    int taken = 0;     // entries added
+    int refused = 0;   // lines reported with the format message
+    bool full = false; // stopped because the library was full
+};
+
+// Adds every good line, keeping the named entries sorted; a bad line is reported with its
+// number and path and skipped. Once the library holds 500 entries the import stops with one
+// message and keeps what it took.
+ImportOutcome importLines(SettingsData& settings, const QStringList& lines, const QString& path,
+                          Platform& platform);
+
+// Reads and imports path; an unreadable file gives the unexpected-error message.
+ImportOutcome importFile(SettingsData& settings, const QString& path, Platform& platform,
+                         QStringView crlf);
+
+} // namespace orv

@@ -1,0 +1,173 @@
+// The library editor as a user drives it: modes, keys, and what reaches the settings file.
+#include "app/mainstate.h"
+#include "app/settingsfile.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
+#include "cli/commands.h"
+#include "common/fakemainview.h"
+#include "common/fakeplatform.h"
+#include "common/guards.h"
+#include "common/testmain.h"
+#include "library/library.h"
+#include "ui/lw/frmlw.h"
+#include "ui/platform/uihelpers.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orv;
+using namespace orvtest;
+
+namespace {
+
+struct Editor {
+    explicit Editor(const QStringList& names = {"Compressor", "Heftruck", "Pomp"}) {
+        state->settings.library[1] = makeEntry(kPlaceholderName, 0, 0);
+        state->settings.libraryCount = 1;
+        for (const QString& n : names)
+            addSorted(state->settings, makeEntry(n, 90, 95));
+        window = std::make_unique<frmLw>(*state, platform);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    template <class T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+    QLineEdit* box(const QString& name) const { return find<QLineEdit>(name); }
+    QListWidget* list() const { return find<QListWidget>("lstLw"); }
+    void click(const QString& name) const {
+        QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton);
+    }
+    void select(int row) const { list()->setCurrentRow(row); }
+
+    DecimalSeparatorGuard comma{QLatin1Char(',')};
+    std::unique_ptr<State> state = std::make_unique<State>();
+    FakePlatform platform;
+    std::unique_ptr<frmLw> window;
+};
+
+} // namespace
+
+class TestLw : public QObject {
+    Q_OBJECT
+private slots:
+    void modes_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("editing");
+        QTest::newRow("opened") << "" << false;
+        QTest::newRow("add by hand") << "add" << true;
+        QTest::newRow("change") << "cmdWijzig" << true;
+        QTest::newRow("double click") << "double" << true;
+        QTest::newRow("cancelled") << "cmdCancel" << false;
+    }
+    void modes() {
+        QFETCH(QString, action);
+        QFETCH(bool, editing);
+        Editor e;
+        const QByteArray before = encodeSettings(e.state->settings);
+        e.select(1);
+        if (action == "add") {
+            e.platform.inputAnswers.enqueue("1");
+            e.click("cmdToevoegen");
+        } else if (action == "double") {
+            const QRect r = e.list()->visualItemRect(e.list()->item(1));
+            QTest::mouseClick(e.list()->viewport(), Qt::LeftButton, {}, r.center());
+            QTest::mouseDClick(e.list()->viewport(), Qt::LeftButton, {}, r.center());
+        } else if (!action.isEmpty()) {
+            e.click("cmdWijzig");
+            if (action == "cmdCancel") {
+                e.box("txtOmsch")->setText("Zaag");
+                e.click("cmdCancel");
+            }
+        }
+        QCOMPARE(encodeSettings(e.state->settings), before);
+        for (const char* name : {"txtOmsch", "txtLw_0", "txtLw_1", "cmdOK", "cmdCancel"})
+            QCOMPARE(e.find<QWidget>(name)->isEnabled(), editing);
+        for (const char* name : {"lstLw", "cmdToevoegen", "cmdWijzig", "cmdWissen", "lblLijst"})
+            QCOMPARE(e.find<QWidget>(name)->isEnabled(), !editing);
+        QCOMPARE(fieldBackground(e.box("txtLw_1")), editing ? kLightYellow : kFieldGrey);
+        QCOMPARE(fieldBackground(e.list()), editing ? kFieldGrey : kLightYellow);
+        QCOMPARE(e.box("txtOmsch")->hasFocus(), editing);
+        // Adding starts from the entry shown; cancelling shows it again.
+        QCOMPARE(e.box("txtOmsch")->text(), "Heftruck");
+        QCOMPARE(e.box("txtLw_0")->text(), "90,0");
+    }
+
+    void keys() {
+        Editor e;
+        e.select(2);
+        e.click("cmdWijzig");
+        QLineEdit* name = e.box("txtOmsch");
+        name->setCursorPosition(4);
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClicks(name, "xyz");
+        QCOMPARE(name->text(), "Pomxyz");
+        QTest::keyClick(name, Qt::Key_Escape);
+        QCOMPARE(name->text(), "Pomp");
+        QCOMPARE(name->selectedText(), "Pomp");
+        QVERIFY(e.window->isVisible()); // Escape in a box does not close the window
+
+        // Enter walks description -> Lweq -> Lwmax -> description; a letter is refused.
+        QTest::keyClick(name, Qt::Key_Return);
+        QLineEdit* eq = e.box("txtLw_0");
+        QVERIFY(eq->hasFocus());
+        eq->setText("101,44");
+        QTest::keyClick(eq, Qt::Key_Down);
+        QLineEdit* max = e.box("txtLw_1");
+        max->setText("80");
+        QTest::keyClicks(max, "a");
+        QCOMPARE(max->text(), "80");
+        QCOMPARE(fieldBackground(max), kRefusedRed);
+        QTest::keyClick(max, Qt::Key_Return); // leaving validates and couples
+        QVERIFY(name->hasFocus());
+        QCOMPARE(eq->text(), "101,4");
+        QCOMPARE(max->text(), "101,4");
+    }
+
+    // Edits, then the program's end writes them; a new start lists them.
+    void endOfRun() {
+        QTemporaryDir dir;
+        QFile txt(dir.filePath("bronnen.txt"));
+        QVERIFY(txt.open(QIODevice::WriteOnly) && txt.write("zaag;100;110\nboor;85,5;90\n") > 0);
+        txt.close();
+        QVERIFY(writeSettingsFile(dir.filePath(kSettingsFileName), SettingsData{}).ok());
+        auto state = std::make_unique<State>();
+        FakePlatform platform;
+        FakeMainView view;
+        MainState main(*state, view, platform);
+        platform.currentDir = dir.path();
+        main.MDIForm_Load(QString());
+        LwEditor editor(*state, platform);
+        platform.inputAnswers.append({"1", "1", "2"});
+        platform.openAnswers.enqueue(chosen(txt.fileName()));
+        platform.answers.enqueue(kAnswerYes);
+        for (const char* n : {"beta", "Alpha"}) {
+            editor.add();
+            editor.confirm(n, 90, 90, -1);
+        }
+        editor.change(1);
+        editor.confirm("Gamma", 90, 90, 1);
+        editor.add();
+        editor.remove(0);
+        main.MDIForm_Unload();
+
+        QString json, errors;
+        QTextStream out(&json), err(&errors);
+        QCOMPARE(cli::run({"dump", dir.filePath(kSettingsFileName)}, out, err), 0);
+        out.flush();
+        QStringList dumped;
+        for (const QJsonValue v : QJsonDocument::fromJson(json.toUtf8())["library"].toArray())
+            dumped.append(v["entryName"].toString() + " " + QString::number(v["lwEq"].toDouble()));
+        QCOMPARE(dumped,
+                 QStringList({"<selecteer geluidsbron> 0", "Boor 85.5", "Gamma 90", "Zaag 100"}));
+        auto again = std::make_unique<State>();
+        QVERIFY(readSettingsFile(dir.filePath(kSettingsFileName), again->settings).ok());
+        QCOMPARE(LwEditor(*again, platform).names(), QStringList({"Boor", "Gamma", "Zaag"}));
+    }
+};
+
+ORV_GUI_TEST_MAIN(TestLw)
+#include "tst_lw.moc"

@@ -2,6 +2,7 @@
 #include "model/state.h"
 #include "ui/frmsplash.h"
 #include "ui/frmstart.h"
+#include "ui/invoer/registerinvoer.h"
 #include "ui/qtplatform.h"
 
 #include <memory>
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     platform.setWindow(&window);
     orv::MainState mainState(*state, window, platform);
     window.setMainState(&mainState);
+    orv::registerInvoerForm(window, mainState, *state, platform);
 
     // The command line as one text: a path with spaces arrives split by the shell's rules.
     QStringList arguments = QApplication::arguments();

@@ -61,7 +61,13 @@ QLineEdit* frmInvoer::addBox(QGridLayout* grid, FieldGroup group, int index, int
         edit->setMinimumWidth(fm.averageCharWidth() * std::min(spec.maxLength + 2, 34));
     }
     if (spec.label[0]) {
-        grid->addWidget(label(QString::fromUtf8(spec.label), edit), row, 0);
+        // The counts say on a second line what they count in.
+        QString text = QString::fromUtf8(spec.label);
+        if (group == FieldGroup::Lijnbron && index == 2)
+            text += QStringLiteral("\n(in lijnbron/rijroute)");
+        if (group == FieldGroup::Mobbron && index == 1)
+            text += QStringLiteral("\n(in geluidsbron)");
+        grid->addWidget(label(text, edit), row, 0);
         edit->setAccessibleName(QString::fromUtf8(spec.label));
     }
     if (numeric)
@@ -137,7 +143,7 @@ QWidget* frmInvoer::buildSourceTab(int kind) {
     auto* list = new QListWidget(page);
     list->setObjectName(QStringLiteral("lstBron_%1").arg(kind));
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setMinimumWidth(QFontMetrics(list->font()).averageCharWidth() * 44);
+    list->setMinimumWidth(QFontMetrics(list->font()).averageCharWidth() * 58);
     list->installEventFilter(this);
     lstBron_[kind] = list;
     right->addWidget(list, 1);

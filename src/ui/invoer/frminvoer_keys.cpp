@@ -111,6 +111,19 @@ bool frmInvoer::fieldKey(QWidget* field, QKeyEvent* key) {
         setFieldBackground(field, always ? kLightYellow : enabledColour());
         return false;
     }
+    // The list toolbar by keyboard: Insert adds, Enter edits, Delete deletes.
+    if (auto* list = qobject_cast<QListWidget*>(field)) {
+        const int kind = list == lstBron_[0] ? 0 : 1;
+        if (key->key() == Qt::Key_Insert)
+            startAdding(kind);
+        else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            Wijzig(kind);
+        else if (key->key() == Qt::Key_Delete)
+            Wissen(kind);
+        else
+            return false;
+        return true;
+    }
     if (qobject_cast<QComboBox*>(field) &&
         (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         const QString target = comboEnterTarget(field->objectName());

@@ -41,6 +41,7 @@ frmInvoer::frmInvoer(State& state, Platform& platform, MainView* view, QWidget* 
     connect(tabs_, &QTabWidget::currentChanged, this, &frmInvoer::SSTab1_Click);
     tabs_->setCurrentIndex(2);
     SSTab1_Click(2);
+    txtProject_[0]->setFocus(); // a new project starts at its number
 }
 
 frmInvoer::~frmInvoer() = default;

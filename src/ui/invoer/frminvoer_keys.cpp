@@ -100,7 +100,9 @@ bool frmInvoer::fieldKey(QWidget* field, QKeyEvent* key) {
             return true;
         }
         const QString text = key->text();
-        if (text.size() != 1 || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        // Tab and the other control keys move or edit; only typed characters are filtered.
+        if (text.size() != 1 || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier) ||
+            (text.front().unicode() < 32 && !acceptsKey(specOf(*id), text.front())))
             return false;
         const bool always = (id->group == FieldGroup::Project && id->index == 1) ||
                             (id->group == FieldGroup::Reken && id->index == 1);
@@ -147,6 +149,20 @@ bool frmInvoer::eventFilter(QObject* watched, QEvent* event) {
         }
         if (key->key() == Qt::Key_Escape) {
             closeForm();
+            return true;
+        }
+        // Ctrl+Page Down and Up for the next and previous tab (Ctrl+Tab belongs to the frame,
+        // which cycles its windows with it).
+        if (key->modifiers() & Qt::ControlModifier &&
+            (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp)) {
+            const int step = key->key() == Qt::Key_PageDown ? 1 : 2;
+            for (int i = 1, tab = tabs_->currentIndex(); i < 3; ++i) {
+                tab = (tab + step) % 3;
+                if (tabs_->isTabEnabled(tab)) {
+                    tabs_->setCurrentIndex(tab);
+                    break;
+                }
+            }
             return true;
         }
         return fieldKey(field, key);

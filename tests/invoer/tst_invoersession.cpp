@@ -145,8 +145,8 @@ private slots:
         addSource(s, 2, {"Route B", "80", "8", "15", "2", "", "1", "1,5", "30", "90"}, 0);
         s.key(Qt::Key_PageDown, Qt::ControlModifier);
         QCOMPARE(s.focus()->objectName(), QStringLiteral("lstBron_1"));
-        addSource(s, 2, {"Laadkuil", "1", "3,25", "0,5", "", "2", "25", "90"}, 1);
-        addSource(s, 1, {"Terrein", "4", "8", "", "", "1", "40", "25"}, 0);
+        addSource(s, 2, {"Laadkuil", "1", "3,25", "0,5", "", "2", "25"}, 1);
+        addSource(s, 1, {"Terrein", "4", "8", "0", "0", "1", "40", "25"}, 0);
         s.save("nieuw.orv");
 
         const QJsonObject d = s.dump("nieuw.orv");

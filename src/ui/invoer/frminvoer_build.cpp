@@ -57,6 +57,8 @@ QLineEdit* frmInvoer::addBox(QGridLayout* grid, FieldGroup group, int index, int
     if (numeric) {
         edit->setFixedWidth(fm.horizontalAdvance(QStringLiteral("00000,0000")) + 14);
         if (spec.format[0]) edit->setAlignment(Qt::AlignRight);
+    } else if (spec.maxLength <= 10) {
+        edit->setFixedWidth(fm.horizontalAdvance(QString(spec.maxLength + 1, u'0')) + 14);
     } else {
         edit->setMinimumWidth(fm.averageCharWidth() * std::min(spec.maxLength + 2, 34));
     }
@@ -70,7 +72,7 @@ QLineEdit* frmInvoer::addBox(QGridLayout* grid, FieldGroup group, int index, int
         grid->addWidget(label(text, edit), row, 0);
         edit->setAccessibleName(QString::fromUtf8(spec.label));
     }
-    if (numeric)
+    if (numeric || spec.maxLength <= 10)
         grid->addWidget(edit, row, column);
     else
         grid->addWidget(edit, row, column, 1, 4);
@@ -222,11 +224,6 @@ QWidget* frmInvoer::buildProjectTab() {
     auto* g3 = new QGridLayout(frame3_);
     for (int i = 0; i < 4; ++i)
         txtProject_[i] = addBox(g3, FieldGroup::Project, i, i, 1);
-    // The date box keeps its own width; the calendar button sits beside it.
-    g3->removeWidget(txtProject_[1]);
-    txtProject_[1]->setFixedWidth(
-        QFontMetrics(txtProject_[1]->font()).horizontalAdvance(QStringLiteral("00-00-00000")) + 14);
-    g3->addWidget(txtProject_[1], 1, 1);
     image1_ = new QToolButton(frame3_);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setText(QStringLiteral("Kalender"));
@@ -238,6 +235,8 @@ QWidget* frmInvoer::buildProjectTab() {
     monthView1_ = new QCalendarWidget(frame3_);
     monthView1_->setObjectName(QStringLiteral("MonthView1"));
     monthView1_->setGridVisible(true);
+    monthView1_->setLocale(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    monthView1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     QSizePolicy keep = monthView1_->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     monthView1_->setSizePolicy(keep);
@@ -327,7 +326,23 @@ void frmInvoer::buildForm() {
     keep.setRetainSizeWhenHidden(true);
     progress_->setSizePolicy(keep);
     layout->addWidget(progress_);
+    // Measured with the style's own fonts and margins, and with the frames' captions that
+    // the library choice writes, as it will be shown.
+    for (QGroupBox* frame : frmBron_)
+        frame->setTitle(QStringLiteral("Geluidsvermogenniveau Lw,A 000,0 dB(A)"));
+    ensurePolished();
+    // Both source frames as wide as the wider one, so the lists do not jump between tabs.
+    const int frameWidth =
+        std::max(frmBron_[0]->sizeHint().width(), frmBron_[1]->sizeHint().width());
+    for (QGroupBox* frame : frmBron_)
+        frame->setFixedWidth(frameWidth);
+    // The layouts learn of the changes only through posted events: measure afresh now.
+    for (QLayout* l : content_->findChildren<QLayout*>())
+        l->invalidate();
+    layout->activate();
     content_->setFixedSize(content_->sizeHint());
+    for (QGroupBox* frame : frmBron_)
+        frame->setTitle(QString());
     const int top = toolbar1_->sizeHint().height();
     designPos_ = QPoint(0, top);
     content_->move(designPos_);

@@ -193,7 +193,7 @@ std::span<const ComboSpec> comboTable() {
     return kCombos;
 }
 
-const ComboSpec* comboSpec(QStringView name) {
+const ComboSpec* comboSpec(const QString& name) {
     for (const ComboSpec& spec : kCombos)
         if (name == QLatin1String(spec.name)) return &spec;
     return nullptr;

@@ -40,7 +40,7 @@ QString groupName(FieldGroup group);
 // The box's object name, "txtLijnbron_3".
 QString fieldName(FieldGroup group, int index);
 std::span<const ComboSpec> comboTable();
-const ComboSpec* comboSpec(QStringView name);
+const ComboSpec* comboSpec(const QString& name);
 
 // The status and help texts of the source list of a kind; count is the number of entries.
 QString listStatusText(int kind, int count);

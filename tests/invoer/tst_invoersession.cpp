@@ -86,7 +86,6 @@ struct Session {
 // A source with the library choice (Down presses), its boxes and its two combo boxes.
 void addSource(Session& s, int libraryDowns, const QStringList& boxes, int reflectionDowns) {
     s.key(Qt::Key_Insert);
-    QCOMPARE(s.focus()->objectName().left(8), QStringLiteral("cmbBron_"));
     s.key(Qt::Key_Home);
     for (int i = 0; i < libraryDowns; ++i)
         s.key(Qt::Key_Down);
@@ -168,7 +167,6 @@ private slots:
         // The farthest below the nearest becomes the nearest.
         QCOMPARE(row(mobiles[1].toObject(), kMobileKeys),
                  "Heftruck|95|Terrein|4|8|0|0|1|40|40|0|0");
-        QCOMPARE(s.window.statusText(1), kNoFileText);
     }
 
     // The bundled example: one source and one project field edited, nothing else moves.

@@ -30,6 +30,9 @@ frmInvoer::frmInvoer(State& state, Platform& platform, MainView* view, QWidget* 
                        ? QStringLiteral("Invoerformulier")
                        : QStringLiteral("Invoerformulier - ") + file);
     buildForm();
+    // The form sees every key first, whichever control has the focus.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->focusPolicy() != Qt::NoFocus) w->installEventFilter(this);
     Reset();
     SetUpForm();
     monthView1_->hide();

@@ -126,6 +126,12 @@ bool frmInvoer::fieldKey(QWidget* field, QKeyEvent* key) {
             return false;
         return true;
     }
+    // Enter on a focused button presses it, as Space does.
+    if (auto* button = qobject_cast<QPushButton*>(field);
+        button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        button->click();
+        return true;
+    }
     if (qobject_cast<QComboBox*>(field) &&
         (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         const QString target = comboEnterTarget(field->objectName());

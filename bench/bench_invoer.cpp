@@ -1,7 +1,7 @@
 // The input form on the largest project: building it with both lists filled (what "Openen"
 // and "Bewerken" cost), and sorting 500 sources of one kind.
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "input/listops.h"
 #include "ui/invoer/frminvoer.h"
 

@@ -11,7 +11,7 @@ enum ExitCode : int {
     kExitDone = 0,
     kExitRefused = 1, // calculation refused (geometry, damaged value) or no sources
     kExitUsage = 2,
-    kExitFile = 3,    // a file missing, unreadable or invalid
+    kExitFile = 3, // a file missing, unreadable or invalid
 };
 
 // Dispatches on the first argument ("dump", "results", "report", "pdf").

@@ -1,7 +1,7 @@
 #include "input/commit.h"
 
-#include "app/numberformat.h"
-#include "app/win1252.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 #include "input/validate.h"
 
 namespace orv {

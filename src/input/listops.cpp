@@ -1,6 +1,6 @@
 #include "input/listops.h"
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "app/numberformat.h"
-#include "app/win1252.h"
-#include "common/testregistry.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
+#include "common/testmain.h"
 #include "input/commit.h"
 #include "input/fields.h"
 #include "input/listops.h"
@@ -258,5 +258,5 @@ private:
     QChar saved_;
 };
 
-ORV_TEST(TestInvoerLogic)
+ORV_TEST_MAIN(TestInvoerLogic)
 #include "tst_invoerlogic.moc"

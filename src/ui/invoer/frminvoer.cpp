@@ -1,12 +1,12 @@
 #include "ui/invoer/frminvoer.h"
 
 #include "app/mainstate.h"
-#include "app/numberformat.h"
-#include "app/win1252.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 #include "input/centring.h"
 #include "input/projecttexts.h"
 #include "input/sourcetexts.h"
-#include "ui/uihelpers.h"
+#include "ui/platform/uihelpers.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>

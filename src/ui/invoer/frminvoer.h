@@ -6,7 +6,7 @@
 // nothing.
 
 #include "app/mainview.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "input/commit.h"
 #include "input/fields.h"
 #include "model/state.h"

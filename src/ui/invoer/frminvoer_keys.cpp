@@ -5,7 +5,7 @@
 #include "ui/invoer/frminvoer.h"
 
 #include "input/validate.h"
-#include "ui/uihelpers.h"
+#include "ui/platform/uihelpers.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "ui/invoer/frminvoer.h"
 
 #include "input/listops.h"
-#include "ui/uihelpers.h"
+#include "ui/platform/uihelpers.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "ui/invoer/registerinvoer.h"
 
 #include "app/mainstate.h"
-#include "ui/frmstart.h"
 #include "ui/invoer/frminvoer.h"
+#include "ui/shell/frmstart.h"
 
 #include <QPointer>
 

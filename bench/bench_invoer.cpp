@@ -1,6 +1,7 @@
 // The input form on the largest project: building it with both lists filled (what "Openen"
 // and "Bewerken" cost), and sorting 500 sources of one kind.
 
+#include "base/quietplatform.h"
 #include "base/win1252.h"
 #include "input/listops.h"
 #include "ui/invoer/frminvoer.h"
@@ -40,25 +41,9 @@ std::unique_ptr<orv::State> largestProject() {
     return state;
 }
 
-class NoPlatform : public orv::Platform {
-public:
-    int messageBox(const QString&, orv::MsgIcon, orv::MsgButtons, const QString&) override {
-        return orv::kAnswerOk;
-    }
-    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    orv::FileDialogAnswer openFileDialog(const orv::FileDialogRequest&) override { return {}; }
-    orv::FileDialogAnswer saveFileDialog(const orv::FileDialogRequest&) override { return {}; }
-    void setBusy(bool) override {}
-    bool startProgram(const QString&) override { return false; }
-    void openMail(const QString&, const QString&) override {}
-    QString currentDirectory() const override { return {}; }
-    bool setCurrentDirectory(const QString&) override { return true; }
-    bool composeSections(int, std::array<int, 4>&) override { return false; }
-};
-
 void BM_OpenLargestIntoForm(benchmark::State& bench) {
     const auto state = largestProject();
-    NoPlatform platform;
+    orv::QuietPlatform platform;
     for (auto _ : bench) {
         orv::frmInvoer form(*state, platform, nullptr);
         benchmark::DoNotOptimize(

@@ -192,7 +192,8 @@ void frmInvoer::cmbBron_Click(int kind) {
     const int position = cmbBron_[kind]->currentIndex();
     const QString text = cmbBron_[kind]->currentText();
     if (position < 0 || selectedCount_ >= 2 || text == QLatin1String("<selecteer geluidsbron>")) {
-        frmBron_[kind]->setTitle(QString());
+        // A blank caption keeps its line, so that the fields do not jump up.
+        frmBron_[kind]->setTitle(QStringLiteral(" "));
         return;
     }
     const LibraryEntry& entry = state_.settings.library[static_cast<std::size_t>(position + 1)];

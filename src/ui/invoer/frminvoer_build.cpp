@@ -342,7 +342,7 @@ void frmInvoer::buildForm() {
     layout->activate();
     content_->setFixedSize(content_->sizeHint());
     for (QGroupBox* frame : frmBron_)
-        frame->setTitle(QString());
+        frame->setTitle(QStringLiteral(" "));
     const int top = toolbar1_->sizeHint().height();
     designPos_ = QPoint(0, top);
     content_->move(designPos_);

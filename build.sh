@@ -62,6 +62,8 @@ bench)
     build release
     ./build/release/bench/ornaveld_bench --benchmark_repetitions=5 \
         --benchmark_report_aggregates_only=true "${@:2}"
+    ./build/release/bench/ornaveld_bench_invoer --benchmark_repetitions=5 \
+        --benchmark_report_aggregates_only=true "${@:2}"
     ;;
 fuzz)
     install_packages

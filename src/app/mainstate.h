@@ -11,6 +11,7 @@
 #include "model/state.h"
 
 #include <array>
+#include <functional>
 #include <QDate>
 #include <QString>
 
@@ -73,6 +74,10 @@ public:
     // "User", "Lettertype", "Info", "Calc"; any other key does nothing.
     void Toolbar1_ButtonClick(const QString& key);
 
+    // Set by the input form while it is open: takes its project tab into the records. Run
+    // before a save writes and before the exit question, so that no edit is lost.
+    std::function<void()> acceptPendingEdits;
+
 private:
     enum class Column { NoFile, AfterNew, AfterOpen };
     void applyColumn(Column column);
@@ -92,6 +97,9 @@ private:
     // The file dialog's name: proposed by the next open or save dialog, cleared by a save.
     QString dialogFileName_;
     bool startupCompleted_ = false;
+    // A project made with "Nieuw" and not yet saved or closed: panel 1 still reads
+    // "Geen bestand", but at exit it is the project most at risk.
+    bool newProject_ = false;
     bool ended_ = false;
 };
 

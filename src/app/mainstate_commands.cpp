@@ -28,6 +28,7 @@ void MainState::DisType() {
 }
 
 void MainState::Settings() {
+    newProject_ = false;
     DisType();
     view_.setStatusText(1, kNoFileText);
     view_.setStatusText(2, caption());
@@ -45,10 +46,10 @@ void MainState::ButtonChange() {
     view_.setButtonEnabled(kButtonCalc, true);
 }
 
-// Panel 1 keeps "Geen bestand": the program does not count a new project as an open file,
-// so the exit question is not asked for it.
+// Panel 1 keeps "Geen bestand"; the exit question is asked all the same.
 void MainState::mnuNieuw_Click() {
     Reset(state_);
+    newProject_ = true;
     applyColumn(Column::AfterNew);
     view_.showForm(FormId::Invoer, false);
 }

@@ -54,6 +54,7 @@ void MainState::mnuOpenen_Click() {
 }
 
 void MainState::mnuOpslaan_Click() {
+    if (acceptPendingEdits) acceptPendingEdits();
     for (;;) {
         FileDialogRequest request;
         request.initialFolder = state_.programFolder;

@@ -105,7 +105,8 @@ void MainState::MDIForm_Unload() {
         return;
     }
     platform_.setCurrentDirectory(state_.programFolder);
-    if (view_.statusText(1) != kNoFileText) {
+    if (acceptPendingEdits) acceptPendingEdits();
+    if (view_.statusText(1) != kNoFileText || newProject_) {
         const int answer = platform_.messageBox(QStringLiteral("Berekeningsbestand eerst opslaan?"),
                                                 MsgIcon::Question, MsgButtons::YesNo,
                                                 QStringLiteral("Programma afsluiten"));

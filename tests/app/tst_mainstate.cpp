@@ -258,6 +258,7 @@ private slots:
         QTest::newRow("no project") << "none" << 0 << "";
         QTest::newRow("empty library gets its placeholder") << "emptylib" << 0 << "";
         QTest::newRow("after new") << "new" << 0 << "";
+        QTest::newRow("after new, yes, save") << "new" << kAnswerYes << "nieuw.orv";
         QTest::newRow("open, no") << "open" << kAnswerNo << "";
         QTest::newRow("open, yes, cancel") << "open" << kAnswerYes << "";
         QTest::newRow("open, yes, save") << "open" << kAnswerYes << "kopie.orv";
@@ -275,10 +276,17 @@ private slots:
         if (answer) h.platform.answers.enqueue(answer);
         h.platform.saveAnswers.enqueue(saveAs.isEmpty() ? cancelled() : chosen(h.path(saveAs)));
         h.state->settings.userName = fixedText(u"Na afloop", kUserNameWidth);
+        // The input form's project tab, taken in before anything is asked or written.
+        int accepted = 0;
+        h.main.acceptPendingEdits = [&] {
+            ++accepted;
+            if (what == "new") h.state->project.projectName = fixedText(u"Laatst", 50);
+        };
 
         h.main.mnuExit_Click();
 
-        const bool asked = what == "open";
+        QVERIFY(accepted >= 1);
+        const bool asked = what == "open" || what == "new";
         QCOMPARE(h.messages(),
                  asked ? QStringList{"Berekeningsbestand eerst opslaan?"} : QStringList{});
         if (asked) {
@@ -287,7 +295,12 @@ private slots:
             QCOMPARE(m.buttons, MsgButtons::YesNo);
         }
         QCOMPARE(h.platform.saveRequests.size(), answer == kAnswerYes ? 1 : 0);
-        QCOMPARE(h.bytes("kopie.orv"), saveAs.isEmpty() ? QByteArray() : sampleProject());
+        QCOMPARE(h.bytes("kopie.orv"), saveAs == "kopie.orv" ? sampleProject() : QByteArray());
+        if (saveAs == "nieuw.orv") {
+            auto saved = std::make_unique<State>();
+            QVERIFY(readProjectFile(h.path(saveAs), *saved).ok());
+            QCOMPARE(trimmed(saved->project.projectName), QStringLiteral("Laatst"));
+        }
         // The current directory goes back to the program folder before anything is asked.
         QCOMPARE(h.platform.log.value(0), "cd:" + h.dir.path());
         SettingsData written;

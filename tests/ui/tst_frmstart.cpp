@@ -4,10 +4,12 @@
 #include "base/win1252.h"
 #include "common/fakeplatform.h"
 #include "common/testmain.h"
+#include "ui/invoer/registerinvoer.h"
 #include "ui/shell/frmstart.h"
 
 #include <QAction>
-#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -30,6 +32,7 @@ struct Desktop {
         project->sourceCount = {1, 0};
         writeProjectFile(dir.filePath("proj.orv"), *project);
         window.setMainState(&main);
+        registerInvoerForm(window, main, *state, platform);
         main.MDIForm_Load(QString());
     }
     QAction* action(const QString& name) const { return window.findChild<QAction*>(name); }
@@ -67,7 +70,7 @@ private slots:
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("child");
-        QTest::addColumn<int>("lines"); // line sources the input form reports
+        QTest::addColumn<int>("lines"); // line sources in the input form's list
         QTest::newRow("start") << QStringList{} << "11000001|110000011"
                                << "" << 0;
         QTest::newRow("Nieuw") << QStringList{"mnuNieuw"} << "00111111|001111111"
@@ -102,9 +105,20 @@ private slots:
         QCOMPARE(d.window.isFormOpen(FormId::Invoer), !child.isEmpty());
         if (child.isEmpty()) return;
         QCOMPARE(children.first()->windowTitle(), child);
-        QVERIFY(d.window.findChild<QLabel*>("lblInhoud")
-                    ->text()
-                    .contains(QStringLiteral("Lijnbron/rijroute: %1 bronnen").arg(lines)));
+        QCOMPARE(d.window.findChild<QListWidget*>("lstBron_0")->count(), lines);
+    }
+
+    // Escape closes the input form with its sub-window and takes the project tab in.
+    void escapeLeavesNoEmptySubWindow() {
+        Desktop d;
+        d.action("mnuNieuw")->trigger();
+        auto* name = d.window.findChild<QLineEdit*>("txtProject_2");
+        name->setText("Loods");
+        QTest::keyClick(name, Qt::Key_Escape);
+        flushDeletes();
+        QVERIFY(d.window.mdiArea()->subWindowList().isEmpty());
+        QVERIFY(!d.window.isFormOpen(FormId::Invoer));
+        QCOMPARE(trimmed(d.state->project.projectName), QStringLiteral("Loods"));
     }
 
     // Closing the window saves the settings and ends the program once, asking about an open

@@ -29,8 +29,8 @@ public:
     ~frmStart() override;
 
     void setMainState(MainState* mainState) { mainState_ = mainState; }
-    // The window of another form; without one the input form is an informative child and
-    // the about window a message box.
+    // The window of another form; without one the about window is a message box and the
+    // other forms do not open.
     void setFormFactory(FormId form, FormFactory factory);
 
     QAction* menuAction(MenuItem item) const;
@@ -58,7 +58,6 @@ private:
     void buildMenus();
     void ButtonSetup();
     QWidget* createForm(FormId form);
-    QWidget* createInvoerSummary();
     void showAbout();
 
     State& state_;

@@ -9,13 +9,11 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFile>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringDecoder>
-#include <QVBoxLayout>
 
 namespace orv {
 namespace {
@@ -99,30 +97,7 @@ void frmStart::closeForm(FormId form) {
 
 QWidget* frmStart::createForm(FormId form) {
     if (const FormFactory& factory = factories_[slot(form)]) return factory(this);
-    if (form == FormId::Invoer) return createInvoerSummary();
     return nullptr;
-}
-
-// Until the input form itself is in place: what the records hold, under the file's name.
-QWidget* frmStart::createInvoerSummary() {
-    auto* w = new QWidget;
-    w->setObjectName(QStringLiteral("frmInvoer"));
-    const QString file = statusText(1);
-    w->setWindowTitle(file == kNoFileText || file.isEmpty()
-                          ? QStringLiteral("Invoerformulier")
-                          : QStringLiteral("Invoerformulier - ") + file);
-    auto* text = new QLabel(w);
-    text->setObjectName(QStringLiteral("lblInhoud"));
-    text->setText(QStringLiteral("Projectnaam: %1\nLijnbron/rijroute: %2 bronnen\n"
-                                 "Mobiele/vaste bron: %3 bronnen")
-                      .arg(trimmed(state_.project.projectName))
-                      .arg(state_.sourceCount[0])
-                      .arg(state_.sourceCount[1]));
-    auto* layout = new QVBoxLayout(w);
-    layout->addWidget(text);
-    layout->addStretch();
-    w->resize(420, 160);
-    return w;
 }
 
 void frmStart::showAbout() {

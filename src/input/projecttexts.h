@@ -1,0 +1,27 @@
+#pragma once
+// The project tab: the project record shown in its boxes, and AcceptProject, which takes the
+// boxes back into the record.
+
+#include "input/validate.h"
+#include "model/records.h"
+
+#include <array>
+#include <QString>
+
+namespace orv {
+
+struct ProjectTexts {
+    std::array<QString, 4> project; // txtProject_0..3: number, date, name, remarks
+    std::array<QString, 2> reken;   // txtReken_0..1: receiver description and height
+    QString groundType;             // cmbReken_0
+    QString facadeReflection;       // cmbReken_1
+};
+
+ProjectTexts showProject(const ProjectRecord& project);
+
+// The texts trimmed and cut to their widths, the receiver height checked to 1.5..99 and
+// rounded to one decimal. A height that is no number leaves the record's height as it was;
+// the returned outcome tells the form to mark its box.
+ValidateResult AcceptProject(const ProjectTexts& texts, ProjectRecord& project);
+
+} // namespace orv

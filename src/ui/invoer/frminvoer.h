@@ -1,0 +1,147 @@
+#pragma once
+// The input form: the project tab and the two source tabs with their lists. It binds the
+// input logic (field table, commit, list operations, centring) to controls named as the
+// program names them ("txtLijnbron_3", "cmbBron_0", "lstBron_1", ...). The tools it opens
+// belong to other windows and are reached through the hooks below; an unset hook does
+// nothing.
+
+#include "app/mainview.h"
+#include "base/platform.h"
+#include "input/commit.h"
+#include "input/fields.h"
+#include "model/state.h"
+
+#include <array>
+#include <functional>
+#include <QWidget>
+
+class QAction;
+class QCalendarWidget;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+
+namespace orv {
+
+// The line-source boxes the geometry test reads, as typed.
+struct GeometryTexts {
+    QString description;
+    QString length;
+    QString pointCount;
+    QString distanceA;
+    QString distanceB;
+};
+
+class frmInvoer : public QWidget {
+    Q_OBJECT
+public:
+    // view receives the status texts (panel 2) and gives the file name (panel 1).
+    frmInvoer(State& state, Platform& platform, MainView* view, QWidget* parent = nullptr);
+    ~frmInvoer() override;
+
+    std::function<void()> openLibraryEditor;                 // "lijst", modal
+    std::function<void()> openSurchargeTool;                 // "Toeslag", modal
+    std::function<void(const GeometryTexts&)> openGeometry;  // "geometrie"
+    std::function<void(QWidget* form)> popupCalculationMenu; // "reken"
+
+    // The project tab into the project record.
+    void AcceptProject();
+    // After the library changed: both library lists refilled, the placeholder shown, and
+    // the source selected in each list shown again.
+    void refillLibraryLists();
+
+    QString helpText() const { return helpText_; }
+    QSize sizeHint() const override { return savedSize_; }
+
+    // The operations behind the list toolbar and the buttons, by kind.
+    void startAdding(int kind);
+    void Wijzig(int kind);
+    void Wissen(int kind);
+    void SorTeren(int kind);
+    void cmdOK_Click(int kind);
+    void cmdCancel_Click(int kind);
+    void UnlockFields(int kind);
+    void LockFields(int kind);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildForm();
+    QWidget* buildSourceTab(int kind);
+    QWidget* buildProjectTab();
+    QLineEdit* addBox(QGridLayout* grid, FieldGroup group, int index, int row, int column);
+    QComboBox* addCombo(const char* name, QWidget* parent);
+    void ButtonSetup();
+    QToolBar* buildListToolbar(int kind);
+    void SetUpForm();
+    void Reset();
+    void fillList(int kind);
+    void showProject();
+
+    QLineEdit* box(FieldGroup group, int index) const;
+    QLineEdit* sourceBox(int kind, int index) const;
+    std::array<QComboBox*, 2> kindCombos(int kind) const;
+    SourceTexts sourceTexts(int kind) const;
+    void setSourceTexts(int kind, const SourceTexts& texts);
+    void setLibraryChoice(int kind, const QString& name);
+    void showCurrent(int kind);
+    void cmbBron_Click(int kind);
+    void SSTab1_Click(int tab);
+    void repaintFields();
+    QColor enabledColour() const;
+    std::vector<int> selectedRows(int kind) const;
+    void closeForm();
+
+    void fieldFocusIn(QWidget* field);
+    void fieldLeft(QLineEdit* box);
+    bool fieldKey(QWidget* field, QKeyEvent* key);
+    void setStatus(const QString& status, const QString& help);
+    void toggleCalendar();
+
+    State& state_;
+    Platform& platform_;
+    MainView* view_;
+
+    QToolBar* toolbar1_ = nullptr;
+    QWidget* content_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    std::array<QGroupBox*, 2> frmBron_{};
+    std::array<QListWidget*, 2> lstBron_{};
+    std::array<QToolBar*, 2> toolbarLijst_{};
+    std::array<QComboBox*, 2> cmbBron_{};
+    std::array<QComboBox*, 2> cmbLijnbron_{};
+    std::array<QComboBox*, 2> cmbMobbron_{};
+    std::array<QComboBox*, 2> cmbReken_{};
+    std::array<QPushButton*, 2> cmdOK_{};
+    std::array<QPushButton*, 2> cmdCancel_{};
+    QPushButton* cmdControle_ = nullptr;
+    std::array<QLineEdit*, 10> txtLijnbron_{};
+    std::array<QLineEdit*, 8> txtMobbron_{};
+    std::array<QLineEdit*, 4> txtProject_{};
+    std::array<QLineEdit*, 2> txtReken_{};
+    QGroupBox* frame3_ = nullptr;
+    QGroupBox* frame4_ = nullptr;
+    QToolButton* image1_ = nullptr;
+    QCalendarWidget* monthView1_ = nullptr;
+
+    int currentSourceNo_ = 0;
+    int selectedCount_ = 0;
+    EditMode editMode_ = EditMode::Add;
+    QString helpText_;
+    QSize savedSize_;
+    QPoint designPos_;
+    bool closing_ = false;
+};
+
+} // namespace orv

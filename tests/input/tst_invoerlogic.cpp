@@ -1,0 +1,262 @@
+#include "base/numberformat.h"
+#include "base/win1252.h"
+#include "common/testmain.h"
+#include "input/commit.h"
+#include "input/fields.h"
+#include "input/listops.h"
+#include "input/projecttexts.h"
+
+#include <memory>
+#include <QRandomGenerator>
+
+using namespace orv;
+
+namespace {
+
+SourceRecord named(const QString& name, const QString& description) {
+    SourceRecord r;
+    r.sourceName = fixedText(name, kSourceNameWidth);
+    r.description = fixedText(description, kDescriptionWidth);
+    return r;
+}
+
+std::unique_ptr<State> withLibrary() {
+    auto s = std::make_unique<State>();
+    s->settings.libraryCount = 3;
+    s->settings.library[1] = {fixedText(u"<selecteer geluidsbron>", 25), 0, 0};
+    s->settings.library[2] = {fixedText(u"Heftruck", 25), 95, 100};
+    s->settings.library[3] = {fixedText(u"Heftruck", 25), 90, 104}; // a second of that name
+    return s;
+}
+
+// A complete line source as typed: name, description, then boxes 1..9.
+SourceTexts lineInput(QStringList boxes) {
+    SourceTexts t;
+    t.sourceName = QStringLiteral("Heftruck");
+    t.libraryPosition = 2;
+    for (int i = 0; i < boxes.size(); ++i)
+        t.boxes[static_cast<std::size_t>(i)] = boxes[i];
+    t.reflection = QStringLiteral("2");
+    t.screening = QStringLiteral("5");
+    return t;
+}
+
+QStringList descriptions(const State& s, int kind) {
+    QStringList out;
+    for (int i = 1; i <= s.sourceCount[static_cast<std::size_t>(kind)]; ++i)
+        out << trimmed(
+            s.sources[static_cast<std::size_t>(kind)][static_cast<std::size_t>(i)].description);
+    return out;
+}
+
+} // namespace
+
+class TestInvoerLogic : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        saved_ = decimalSeparator();
+        setDecimalSeparator(QLatin1Char(','));
+    }
+    void cleanup() { setDecimalSeparator(saved_); }
+
+    void keysAndNavigation() {
+        const FieldSpec& length = fieldTable(FieldGroup::Lijnbron)[1];
+        const FieldSpec& count = fieldTable(FieldGroup::Lijnbron)[2];
+        const FieldSpec& date = fieldTable(FieldGroup::Project)[1];
+        QVERIFY(acceptsKey(length, u',') && acceptsKey(length, u'.') && acceptsKey(length, u'7'));
+        QVERIFY(!acceptsKey(length, u'a') && !acceptsKey(length, u'-') && !acceptsKey(count, u','));
+        QVERIFY(acceptsKey(count, QChar(8)) && acceptsKey(count, QChar(13)));
+        QVERIFY(acceptsKey(date, u'-') && !acceptsKey(date, u'/'));
+        QVERIFY(acceptsKey(fieldTable(FieldGroup::Lijnbron)[0], u'%'));
+        QCOMPARE(nextFieldIndex(FieldGroup::Lijnbron, 0, false), 9);
+        QCOMPARE(nextFieldIndex(FieldGroup::Mobbron, 6, true, false), 0);
+        QCOMPARE(nextFieldIndex(FieldGroup::Mobbron, 6, true, true), 7);
+        QCOMPARE(nextFieldIndex(FieldGroup::Mobbron, 0, false, false), 6);
+    }
+
+    // A single add of a line source: what is stored, or why nothing is.
+    void addLine_data() {
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("stored"); // length, points, speed, movements, height, A, B
+        const QStringList full{"Route", "123,46", "10", "57.6", "1000",
+                               "",      "2,25",   "1",  "20",   "30"};
+        QTest::newRow("rounded to display") << full << 0 << -1 << ""
+                                            << "123.5 10 58 1000 0 2.2 1 20 30";
+        QStringList noName = full;
+        noName[0].clear();
+        QTest::newRow("description first") << noName << 1 << 0 << "Specificatie niet ingevuld!"
+                                           << "";
+        QStringList bounds{"R", "5000", "0", "200", "20000", "0", "0", "0", "0,4", "999"};
+        QTest::newRow("commit bounds") << bounds << 0 << -1 << ""
+                                       << "1000 1 80 10000 0 0 0.1 1 500";
+        QStringList letters = full;
+        letters[8] = QStringLiteral("2O");
+        QTest::newRow("no number refused") << letters << 2 << 8 << ""
+                                           << "";
+    }
+    void addLine() {
+        QFETCH(QStringList, boxes);
+        QFETCH(int, box);
+        auto s = withLibrary();
+        CommitInput in;
+        in.texts = lineInput(boxes);
+        const CommitOutcome out = commitInput(*s, in);
+        QTEST(static_cast<int>(out.status), "status");
+        QCOMPARE(out.box, box);
+        QTEST(out.message, "message");
+        QCOMPARE(s->sourceCount[0], qint16(out.status == CommitOutcome::Stored ? 1 : 0));
+        if (out.status != CommitOutcome::Stored) return;
+        const SourceRecord& r = s->sources[0][1];
+        QStringList v;
+        for (double x : {r.length, r.pointCount, r.speed, r.movements[0], r.movements[1],
+                         r.movements[2], r.height, r.distanceA, r.distanceB})
+            v << QString::number(x);
+        QTEST(v.join(' '), "stored");
+        QCOMPARE(out.currentRow, 0);
+        // The second library entry of the same name gives its own levels.
+        QCOMPARE(r.lwA, 90.0);
+        QCOMPARE(r.lwAMax, 104.0);
+        QCOMPARE(r.reflection, qint16(2));
+        QCOMPARE(r.screening, qint16(5));
+    }
+
+    void mobileDistances_data() {
+        QTest::addColumn<QString>("nearest");
+        QTest::addColumn<QString>("farthest");
+        QTest::addColumn<bool>("farthestEnabled");
+        QTest::addColumn<double>("storedB");
+        QTest::newRow("farthest empty") << "40"
+                                        << "" << true << 40.0;
+        QTest::newRow("farthest kept") << "40"
+                                       << "90" << true << 90.0;
+    }
+    void mobileDistances() {
+        QFETCH(QString, nearest);
+        QFETCH(QString, farthest);
+        QFETCH(bool, farthestEnabled);
+        auto s = withLibrary();
+        CommitInput in;
+        in.kind = 1;
+        in.farthestEnabled = farthestEnabled;
+        in.texts = lineInput({"Pomp", "3", "3,25", "", "", "2", nearest, farthest});
+        QCOMPARE(commitInput(*s, in).status, CommitOutcome::Stored);
+        const SourceRecord& r = s->sources[1][1];
+        QCOMPARE(r.distanceA, 40.0);
+        QTEST(r.distanceB, "storedB");
+        QCOMPARE(r.operatingHours[0], 3.25);
+        QCOMPARE(r.operatingHours[1], 0.0);
+    }
+
+    // A name no longer in the library keeps the record's levels; a full kind takes no more.
+    void libraryLevels() {
+        auto s = withLibrary();
+        s->sourceCount[0] = 2;
+        s->sources[0][2].lwA = 77;
+        CommitInput in;
+        in.mode = EditMode::Edit;
+        in.selectedCount = 1;
+        in.currentRow = 1;
+        in.texts = lineInput({"bron 2", "1", "1", "5", "", "", "", "1", "1", "1"});
+        in.texts.libraryPosition = -1; // "Heftruck" no longer in the library
+        QCOMPARE(commitInput(*s, in).status, CommitOutcome::Stored);
+        QCOMPARE(trimmed(s->sources[0][2].sourceName), QStringLiteral("Heftruck"));
+        QCOMPARE(s->sources[0][2].lwA, 77.0);
+        s->sourceCount[0] = kMaxSources;
+        QCOMPARE(commitInput(*s, CommitInput{0, EditMode::Add, 0, -1, {}, true, in.texts}).status,
+                 CommitOutcome::Full);
+    }
+
+    void deleteRows_data() {
+        QTest::addColumn<std::vector<int>>("rows");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("2 and 4") << std::vector<int>{3, 1} << QStringList{"1", "3", "5"};
+        QTest::newRow("first and last") << std::vector<int>{0, 4} << QStringList{"2", "3", "4"};
+        QTest::newRow("all") << std::vector<int>{0, 1, 2, 3, 4} << QStringList{};
+    }
+    void deleteRows() {
+        QFETCH(std::vector<int>, rows);
+        auto s = std::make_unique<State>();
+        s->sourceCount[1] = 5;
+        for (int i = 1; i <= 5; ++i)
+            s->sources[1][i] = named("x", QString::number(i));
+        deleteSources(*s, 1, rows);
+        QTEST(descriptions(*s, 1), "left");
+    }
+
+    void sorting_data() {
+        QTest::addColumn<QStringList>("records"); // name|description
+        QTest::addColumn<QStringList>("sorted");  // descriptions
+        QTest::newRow("prefix name first")
+            << QStringList{"karretje|a", "kar|b"} << QStringList{"b", "a"};
+        QTest::newRow("case ignored, then description")
+            << QStringList{"Pomp|z", "pomp|a", "POMP|m"} << QStringList{"a", "m", "z"};
+    }
+    void sorting() {
+        QFETCH(QStringList, records);
+        auto s = std::make_unique<State>();
+        for (const QString& r : records)
+            s->sources[0][++s->sourceCount[0]] = named(r.section('|', 0, 0), r.section('|', 1));
+        sortSources(*s, 0);
+        QTEST(descriptions(*s, 0), "sorted");
+    }
+
+    // The same order as the neighbour-swapping sort, on names that collide often.
+    void sortMatchesBubbleSort() {
+        auto s = std::make_unique<State>();
+        QRandomGenerator random(17);
+        const QStringList names{"kar", "Kar", "karretje", "pomp", "Pomp ", "a"};
+        for (int i = 1; i <= 300; ++i)
+            s->sources[0][i] = named(names[random.bounded(6)],
+                                     QString::number(random.bounded(9)) + QChar(u'a' + i % 3));
+        s->sourceCount[0] = 300;
+        std::vector<SourceRecord> bubble(s->sources[0].begin() + 1, s->sources[0].begin() + 301);
+        for (bool swapped = true; swapped;) {
+            swapped = false;
+            for (std::size_t i = 0; i + 1 < bubble.size(); ++i)
+                if (sortsBefore(bubble[i + 1], bubble[i])) {
+                    std::swap(bubble[i], bubble[i + 1]);
+                    swapped = true;
+                }
+        }
+        int calls = 0;
+        sortSources(*s, 0, [&](int, int total) { calls += total == 300 ? 1 : 100; });
+        QVERIFY(calls >= 1 && calls < 100);
+        for (int i = 0; i < 300; ++i)
+            QCOMPARE(listText(s->sources[0][i + 1]), listText(bubble[std::size_t(i)]));
+    }
+
+    void acceptProject_data() {
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("above 99") << "120" << 99.0 << true;
+        QTest::newRow("below 1.5, comma") << "1,2" << 1.5 << true;
+        QTest::newRow("no number keeps") << "4m" << 7.0 << false;
+    }
+    void acceptProject() {
+        ProjectRecord p;
+        p.receiverHeight = 7;
+        ProjectTexts t = showProject(p);
+        t.project[2] = QStringLiteral("  Loods  ") + QString(60, u'x');
+        QFETCH(QString, height);
+        t.reken[1] = height;
+        t.groundType = QStringLiteral("zacht");
+        t.facadeReflection = QStringLiteral("3");
+        QTEST(AcceptProject(t, p).accepted, "accepted");
+        QTEST(p.receiverHeight, "stored");
+        QCOMPARE(p.projectName.size(), kProjectNameWidth);
+        QVERIFY(p.projectName.startsWith(QStringLiteral("Loods  xx")));
+        QCOMPARE(p.groundType, QStringLiteral("zacht"));
+        QCOMPARE(p.facadeReflection, qint16(3));
+    }
+
+private:
+    QChar saved_;
+};
+
+ORV_TEST_MAIN(TestInvoerLogic)
+#include "tst_invoerlogic.moc"

@@ -3,9 +3,10 @@
 // procedure. A test makes a fresh one. It is large (a few hundred KiB): keep it on the heap.
 
 #include "model/records.h"
+#include "model/sheetlimits.h"
 
-#include <QString>
 #include <array>
+#include <QString>
 
 namespace orv {
 
@@ -41,6 +42,9 @@ struct State {
     double cumulativeLw[kPeriods] = {0, 0, 0};
     double replacementHeight = 0;
     qint16 periodHours[kPeriods] = {12, 4, 8};
+
+    // Limits entered in the calculation sheet; a project reset keeps them.
+    SheetLimits sheetLimits{};
 
     // Settings file contents.
     SettingsData settings{};

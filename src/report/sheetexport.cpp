@@ -49,4 +49,11 @@ FileError writeSheetCsv(const QString& path, const QByteArray& csv) {
     return saveFile(path, [&csv](QIODevice& device) { return writeBytes(device, csv); });
 }
 
+QString sheetSaveErrorText(const FileError& error) {
+    return QStringLiteral("Onverwachte fout in procedure cmdOpslaan_Click van Form "
+                          "frmRekenblad.\r\nFout ") +
+           QString::number(error.number) + QStringLiteral(" - ") + error.description +
+           QLatin1Char('.');
+}
+
 } // namespace orv

@@ -27,4 +27,7 @@ QByteArray sheetCsv(const QList<QStringList>& table, QChar separator);
 // Writes the CSV bytes whole, or leaves an existing file as it was.
 FileError writeSheetCsv(const QString& path, const QByteArray& csv);
 
+// The message of a failed save, in the program's form for an unexpected error.
+QString sheetSaveErrorText(const FileError& error);
+
 } // namespace orv

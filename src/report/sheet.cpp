@@ -69,6 +69,12 @@ double roundDown(double value, double step, QStringView format) {
     return roundToFormat(std::floor(value / step) * step, format);
 }
 
+// Sound power minus the allowed sound power, without the binary noise of the subtraction
+// when the sound power is stored to 0.1 dB as its field keeps it.
+double takenOff(double lw, double allowed) {
+    return roundToFormat(lw, u"#0.0") == lw ? roundToFormat(lw - allowed, u"#0.0") : lw - allowed;
+}
+
 // The sound power that alone meets the limit, rounded down to 0.1 dB.
 SheetReduction powerReduction(const PeriodEnergy& period, const SourceChange& change, double lwA,
                               double limitEnergy) {
@@ -84,7 +90,7 @@ SheetReduction powerReduction(const PeriodEnergy& period, const SourceChange& ch
         allowed = roundToFormat(allowed + 0.1, u"#0.0");
     for (int guard = 0; guard < 5 && !meets(allowed); ++guard)
         allowed = roundToFormat(allowed - 0.1, u"#0.0");
-    return {Status::Needed, exact, lwA - allowed, allowed};
+    return {Status::Needed, exact, takenOff(lwA, allowed), allowed};
 }
 
 // The hours or movements that alone meet the limit, rounded down to the field's precision.
@@ -114,7 +120,7 @@ SheetReduction lamaxReduction(const SheetRow& row, const std::optional<double>& 
     double allowed = roundDown(row.lwAMax - exact, 0.1, u"#0.0");
     while (row.lamax - (row.lwAMax - allowed) > *limit + 1e-9)
         allowed = roundToFormat(allowed - 0.1, u"#0.0");
-    return {Status::Needed, exact, row.lwAMax - allowed, allowed};
+    return {Status::Needed, exact, takenOff(row.lwAMax, allowed), allowed};
 }
 
 SheetRow makeRow(const State& state, int kind, int i, int p) {

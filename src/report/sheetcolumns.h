@@ -11,10 +11,19 @@
 
 namespace orv {
 
+// The outcome first (level, share, what it takes), then the terms the level is made of.
 enum class SheetColumn {
     Source,
     Kind,
     Period,
+    Laeq,
+    LaeqSurcharged,
+    ShareDb,
+    SharePercent,
+    Reduction,
+    Allowed,
+    Lamax,
+    LamaxReduction,
     LwA,
     LwAMax,
     PointCount,
@@ -27,16 +36,8 @@ enum class SheetColumn {
     CmMax,
     Screening,
     Reflection,
-    Laeq,
-    LaeqSurcharged,
-    Lamax,
-    ShareDb,
-    SharePercent,
-    Reduction,
-    Allowed,
-    LamaxReduction,
 };
-inline constexpr int kSheetColumns = static_cast<int>(SheetColumn::LamaxReduction) + 1;
+inline constexpr int kSheetColumns = static_cast<int>(SheetColumn::Reflection) + 1;
 
 struct SheetCell {
     enum class Type { Number, Text, Empty } type = Type::Empty;

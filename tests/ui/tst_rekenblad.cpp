@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
+#include "report/sheetcolumns.h"
 #include "testdata.h"
 #include "ui/rekenblad/frmrekenblad.h"
 #include "ui/uihelpers.h"
@@ -78,7 +79,7 @@ private slots:
 
     void headerClickSorts() {
         Harness h;
-        const int laeq = 15; // LAeq
+        const int laeq = static_cast<int>(SheetColumn::Laeq);
         QCOMPARE(h.table()->horizontalHeaderItem(laeq)->text(), QString("LAeq dB(A)"));
         for (int click = 0; click < 2; ++click) {
             h.clickHeader(laeq);

@@ -64,6 +64,7 @@ frmRekenblad::frmRekenblad(State& state, Platform& platform, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->setVisible(false);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setSectionsClickable(true);
     connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { sortBy(column); });
@@ -85,7 +86,7 @@ frmRekenblad::frmRekenblad(State& state, Platform& platform, QWidget* parent)
     layout->addLayout(buttons);
 
     const QFontMetrics m = fontMetrics();
-    resize(m.horizontalAdvance(QLatin1Char('0')) * 150, m.height() * 36);
+    resize(m.horizontalAdvance(QLatin1Char('0')) * 150, m.height() * 48);
     refresh();
 }
 

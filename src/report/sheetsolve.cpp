@@ -29,16 +29,27 @@ bool meetsLimit(const PeriodEnergy& period, const SourceChange& change, double x
 }
 
 Solution solveScale(const PeriodEnergy& period, const SourceChange& change, double limitEnergy) {
-    if (ratedEnergy(period, change, 1.0) <= limitEnergy) return {Solution::Kind::Met, 1.0};
+    const double atOne = ratedEnergy(period, change, 1.0);
+    if (atOne <= limitEnergy) return {Solution::Kind::Met, 1.0};
     const double atZero = ratedEnergy(period, change, 0.0);
     if (change.hoursScale ? atZero > limitEnergy : atZero >= limitEnergy)
         return {Solution::Kind::NotFeasible, 0.0};
-    // The rated energy rises with x; halve the bracket until it stops shrinking.
-    double lo = 0, hi = 1;
-    for (int i = 0; i < 120; ++i) {
-        const double mid = 0.5 * (lo + hi);
-        if (mid <= lo || mid >= hi) break;
-        (ratedEnergy(period, change, mid) <= limitEnergy ? lo : hi) = mid;
+    // The rated energy rises linearly with x, with at most one bend (where a surcharged
+    // source's hours reach the period's): a straight-line step lands on the limit within a
+    // rounding, every third step halves the bracket in case a bend slows the steps down.
+    double lo = 0, hi = 1, atLo = atZero, atHi = atOne;
+    for (int i = 0; i < 200 && limitEnergy - atLo > 1e-13 * limitEnergy; ++i) {
+        double x = lo + (hi - lo) * (limitEnergy - atLo) / (atHi - atLo);
+        if (i % 3 == 2 || !(x > lo && x < hi)) x = 0.5 * (lo + hi);
+        if (x <= lo || x >= hi) break;
+        const double r = ratedEnergy(period, change, x);
+        if (r <= limitEnergy) {
+            lo = x;
+            atLo = r;
+        } else {
+            hi = x;
+            atHi = r;
+        }
     }
     return {Solution::Kind::Scaled, lo};
 }

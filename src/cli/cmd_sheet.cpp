@@ -74,6 +74,7 @@ QJsonObject rowJson(const SheetRow& r) {
         {QStringLiteral("cmMax"), r.cmMax},
         {QStringLiteral("screening"), r.screening},
         {QStringLiteral("reflection"), r.reflection},
+        {QStringLiteral("facadeReflection"), r.facade},
         {QStringLiteral("surchargeK"), r.surchargeK},
         {QStringLiteral("laeq"), level(r.laeq)},
         {QStringLiteral("laeqSurcharged"), level(r.laeqSurcharged)},

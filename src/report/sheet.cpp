@@ -1,12 +1,12 @@
 #include "report/sheet.h"
 
-#include "app/numberformat.h"
 #include "app/win1252.h"
 #include "calc/calcmath.h"
 #include "report/sheetsolve.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace orv {
 
@@ -64,15 +64,29 @@ PeriodEnergy periodEnergy(const State& state, int p) {
     return e;
 }
 
-// The largest multiple of step not above value, as its field stores it.
-double roundDown(double value, double step, QStringView format) {
-    return roundToFormat(std::floor(value / step) * step, format);
+// Values on a field's grid of 1/scale (10 for "#0.0", 10000 for "#0.0000") are held as
+// n / scale: the division of two whole numbers gives the same double as reading the
+// decimal text the field shows.
+double onGrid(double n, double scale) {
+    return n / scale;
 }
 
 // Sound power minus the allowed sound power, without the binary noise of the subtraction
 // when the sound power is stored to 0.1 dB as its field keeps it.
 double takenOff(double lw, double allowed) {
-    return roundToFormat(lw, u"#0.0") == lw ? roundToFormat(lw - allowed, u"#0.0") : lw - allowed;
+    const bool stored = std::round(lw * 10) / 10 == lw;
+    return stored ? std::round((lw - allowed) * 10) / 10 : lw - allowed;
+}
+
+// The largest grid value not above exact that meets the limit, never above now: the floor
+// first, one step up where the floor's rounding lost it, steps down where the sums' did.
+double largestMeeting(double exact, double now, double scale,
+                      const std::function<bool(double)>& meets) {
+    double n = std::floor(exact * scale);
+    if (onGrid(n + 1, scale) < now && meets(onGrid(n + 1, scale))) n += 1;
+    for (int guard = 0; guard < 5 && n > 0 && !meets(onGrid(n, scale)); ++guard)
+        n -= 1;
+    return onGrid(std::max(n, 0.0), scale);
 }
 
 // The sound power that alone meets the limit, rounded down to 0.1 dB.
@@ -82,34 +96,24 @@ SheetReduction powerReduction(const PeriodEnergy& period, const SourceChange& ch
     if (s.kind == sheet::Solution::Kind::Met) return {Status::Met, 0, 0, lwA};
     if (s.kind == sheet::Solution::Kind::NotFeasible) return {Status::NotFeasible, 0, 0, 0};
     const double exact = -10.0 * log10Classic(s.x);
-    double allowed = roundDown(lwA - exact, 0.1, u"#0.0");
-    auto meets = [&](double lw) {
+    const double allowed = largestMeeting(lwA - exact, lwA, 10, [&](double lw) {
         return sheet::meetsLimit(period, change, pow10((lw - lwA) / 10.0), limitEnergy);
-    };
-    if (meets(roundToFormat(allowed + 0.1, u"#0.0")) && allowed + 0.1 < lwA)
-        allowed = roundToFormat(allowed + 0.1, u"#0.0");
-    for (int guard = 0; guard < 5 && !meets(allowed); ++guard)
-        allowed = roundToFormat(allowed - 0.1, u"#0.0");
+    });
     return {Status::Needed, exact, takenOff(lwA, allowed), allowed};
 }
 
-// The hours or movements that alone meet the limit, rounded down to the field's precision.
+// The hours or movements that alone meet the limit, rounded down to the field's grid.
 SheetAmount amountReduction(const PeriodEnergy& period, SourceChange change, double now,
-                            double step, QStringView format, double limitEnergy) {
+                            double scale, double limitEnergy) {
     change.hoursScale = true;
     const sheet::Solution s = sheet::solveScale(period, change, limitEnergy);
     if (s.kind == sheet::Solution::Kind::Met) return {Status::Met, now, now};
     if (s.kind == sheet::Solution::Kind::NotFeasible || now <= 0)
         return {Status::NotFeasible, 0, 0};
     const double exact = s.x * now;
-    auto meets = [&](double amount) {
+    const double allowed = largestMeeting(exact, now, scale, [&](double amount) {
         return sheet::meetsLimit(period, change, amount / now, limitEnergy);
-    };
-    double allowed = roundDown(exact, step, format);
-    const double up = roundToFormat(allowed + step, format);
-    if (up < now && meets(up)) allowed = up;
-    for (int guard = 0; guard < 5 && allowed > 0 && !meets(allowed); ++guard)
-        allowed = std::max(0.0, roundToFormat(allowed - step, format));
+    });
     return {Status::Needed, exact, allowed};
 }
 
@@ -117,9 +121,9 @@ SheetReduction lamaxReduction(const SheetRow& row, const std::optional<double>& 
     if (!limit || row.lamax == 0) return {};
     if (row.lamax <= *limit) return {Status::Met, 0, 0, row.lwAMax};
     const double exact = row.lamax - *limit;
-    double allowed = roundDown(row.lwAMax - exact, 0.1, u"#0.0");
-    while (row.lamax - (row.lwAMax - allowed) > *limit + 1e-9)
-        allowed = roundToFormat(allowed - 0.1, u"#0.0");
+    const double allowed = largestMeeting(row.lwAMax - exact, row.lwAMax, 10, [&](double lw) {
+        return row.lamax - (row.lwAMax - lw) <= *limit + 1e-9;
+    });
     return {Status::Needed, exact, takenOff(row.lwAMax, allowed), allowed};
 }
 
@@ -143,6 +147,7 @@ SheetRow makeRow(const State& state, int kind, int i, int p) {
     row.cmMax = r.cmMax;
     row.screening = s.screening;
     row.reflection = s.reflection;
+    row.facade = state.project.facadeReflection;
     row.surchargeK = s.surchargeKx;
     row.laeq = r.laeq[p];
     row.laeqSurcharged = r.laeq[p] != 0 ? r.laeq[p] + s.surchargeKx : 0.0;
@@ -167,9 +172,9 @@ void fillLimits(Sheet& sheet, const State& state, const SheetLimits& limits,
         change.hours = surchargeHours(state, row.kind, row.number, p);
         row.rated = powerReduction(e, change, row.lwA, limitEnergy);
         if (row.kind == LineSource)
-            row.amount = amountReduction(e, change, row.movements, 0.1, u"##0.0", limitEnergy);
+            row.amount = amountReduction(e, change, row.movements, 10, limitEnergy);
         else
-            row.amount = amountReduction(e, change, row.hours, 0.0001, u"#0.0000", limitEnergy);
+            row.amount = amountReduction(e, change, row.hours, 10000, limitEnergy);
     }
 }
 
@@ -181,6 +186,7 @@ QString notFeasibleText() {
 
 Sheet buildSheet(const State& state, const SheetLimits& limits) {
     Sheet sheet;
+    if (state.reportKind != 2) return sheet;
     PeriodEnergy energy[kPeriods];
     for (int p = 0; p < kPeriods; ++p) {
         energy[p] = periodEnergy(state, p);
@@ -198,6 +204,10 @@ Sheet buildSheet(const State& state, const SheetLimits& limits) {
             sheet.decisivePeriod = p;
     }
 
+    std::size_t count = 0;
+    for (int kind = 0; kind < kKinds; ++kind)
+        count += listed(state, kind) ? static_cast<std::size_t>(state.sourceCount[kind]) : 0;
+    sheet.rows.reserve(count * kPeriods);
     for (int kind = 0; kind < kKinds; ++kind) {
         if (!listed(state, kind)) continue;
         for (int i = 1; i <= state.sourceCount[kind]; ++i) {
@@ -208,7 +218,7 @@ Sheet buildSheet(const State& state, const SheetLimits& limits) {
                     row.shareDb = total - row.laeq;
                     row.sharePercent = 100.0 * pow10(row.laeq / 10.0) / energy[p].energy;
                 }
-                sheet.rows.push_back(row);
+                sheet.rows.push_back(std::move(row));
             }
         }
     }

@@ -41,7 +41,7 @@ struct SheetRow {
     double hours = 0;     // operating hours as stored (per point source for a line source)
     double cb = 0;        // kSilent when the source does not operate in the period
     double transmission = 0, cm = 0, transmissionMax = 0, cmMax = 0;
-    int screening = 0, reflection = 0, surchargeK = 0;
+    int screening = 0, reflection = 0, facade = 0, surchargeK = 0;
     double laeq = 0;           // 0: no level
     double laeqSurcharged = 0; // laeq plus the source's own surcharge, as the report shows it
     double lamax = 0;          // 0: no level
@@ -68,7 +68,7 @@ struct Sheet {
 };
 
 // The sheet of the transmission run whose results stand in state, over the sources its
-// section flags listed, against limits.
+// section flags listed, against limits. Empty when the last run was another command.
 Sheet buildSheet(const State& state, const SheetLimits& limits);
 
 // The default order: sources by their share in the decisive period, largest first; the

@@ -37,6 +37,7 @@ const char* const kCaptions[kSheetColumns] = {
     "Cm,max dB",
     "Ds dB",
     "Cr dB",
+    "Gevelreflectie dB",
 };
 
 SheetCell number(double value, QStringView format) {
@@ -143,6 +144,8 @@ SheetCell sheetCell(const SheetRow& row, SheetColumn column) {
         return number(row.screening, u"#0");
     case SheetColumn::Reflection:
         return number(row.reflection, u"#0");
+    case SheetColumn::Facade:
+        return number(row.facade, u"#0");
     case SheetColumn::Laeq:
         return level(row.laeq);
     case SheetColumn::LaeqSurcharged:

@@ -36,8 +36,9 @@ enum class SheetColumn {
     CmMax,
     Screening,
     Reflection,
+    Facade,
 };
-inline constexpr int kSheetColumns = static_cast<int>(SheetColumn::Reflection) + 1;
+inline constexpr int kSheetColumns = static_cast<int>(SheetColumn::Facade) + 1;
 
 struct SheetCell {
     enum class Type { Number, Text, Empty } type = Type::Empty;

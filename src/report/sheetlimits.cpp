@@ -10,7 +10,7 @@ LimitText parseLimit(QStringView text) {
     if (text.trimmed().isEmpty()) return {true, std::nullopt};
     const std::optional<double> v = parseNumber(text);
     if (!v || *v < 0 || *v > 150) return {false, std::nullopt};
-    return {true, v};
+    return {true, roundToFormat(*v, u"#0.0")};
 }
 
 std::optional<std::array<double, kPeriods>> parseLimitTriple(QStringView text) {

@@ -9,8 +9,8 @@
 
 namespace orv {
 
-// A limit in dB(A), 0..150; empty for a blank text; nullopt (with ok false) for anything
-// else.
+// A limit in dB(A), 0..150, kept as its field shows it ("#0.0"); empty for a blank text;
+// not ok for anything else.
 struct LimitText {
     bool ok = false;
     std::optional<double> value;

@@ -134,6 +134,7 @@ void frmRekenblad::limitEdited(QLineEdit* box, std::optional<double>& limit) {
         return;
     }
     setFieldBackground(box, kLightYellow);
+    box->setText(typed.value ? formatNumber(*typed.value, u"#0.0") : QString());
     if (typed.value == limit) return;
     limit = typed.value;
     refresh();

@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libbenchmark-dev
-          fonts-liberation poppler-utils)
+PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format-14 qt6-base-dev
+          qt6-translations-l10n libbenchmark-dev fonts-liberation poppler-utils)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_packages() {

@@ -2,7 +2,6 @@
 // each and 500 mobile sources. Command 2 beside the same steps with the transmission
 // written straight from the formulas (a power and a logarithm per point).
 
-#include "app/quietplatform.h"
 #include "calc/damaged.h"
 #include "calc/geometry.h"
 #include "calc/procedures.h"
@@ -55,32 +54,31 @@ std::unique_ptr<State> largestProject() {
         m.distanceA = tenth(rng, 1, 250);
         m.distanceB = tenth(rng, m.distanceA, 500);
     }
-    s->sectionFlags[1] = s->sectionFlags[2] = 1;
-    QuietPlatform platform;
-    if (!CheckIt(*s, platform)) qFatal("benchmark project fails the geometry check");
+    s->sections = *Sections::fromText(QStringLiteral("1111"));
+    if (!CheckIt(*s).done()) qFatal("benchmark project fails the geometry check");
     return s;
 }
 
-void command(benchmark::State& bench, int kind) {
+void command(benchmark::State& bench, ReportKind kind) {
     auto s = largestProject();
-    QuietPlatform platform;
+    s->reportKind = kind;
     for (auto _ : bench) {
-        const bool damaged = !findDamagedValue(*s, kind).isEmpty();
-        const StepsRun run = runCalculationSteps(*s, platform, kind);
+        const bool damaged = !findDamagedValue(*s, kind).done();
+        const Outcome run = runCalculationSteps(*s);
         benchmark::DoNotOptimize(damaged);
-        benchmark::DoNotOptimize(run.refusal.isEmpty());
+        benchmark::DoNotOptimize(run.done());
         benchmark::ClobberMemory();
     }
 }
 
 void BM_Command1_Largest(benchmark::State& bench) {
-    command(bench, 1);
+    command(bench, ReportKind::Cb);
 }
 void BM_Command2_Largest(benchmark::State& bench) {
-    command(bench, 2);
+    command(bench, ReportKind::Transmission);
 }
 void BM_Command3_Largest(benchmark::State& bench) {
-    command(bench, 3);
+    command(bench, ReportKind::Emission);
 }
 
 void BM_Command2_Direct_Largest(benchmark::State& bench) {

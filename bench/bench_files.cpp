@@ -2,7 +2,7 @@
 // memory and through a file on disk.
 
 #include "app/projectfile.h"
-#include "app/win1252.h"
+#include "base/win1252.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>

@@ -1,11 +1,11 @@
 // The printed report of the largest project (500 line and 500 mobile sources, report kind
 // 2): laid out on the recording surface alone, and drawn into a PDF in memory.
 
-#include "app/win1252.h"
+#include "base/win1252.h"
+#include "common/recordingsurface.h"
 #include "model/state.h"
 #include "print/pdfreport.h"
 #include "report/drukoverzicht.h"
-#include "report/recordingsurface.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -18,9 +18,8 @@ namespace {
 
 std::unique_ptr<State> largestTransmissionReport() {
     auto st = std::make_unique<State>();
-    st->reportKind = 2;
-    for (int& flag : st->sectionFlags)
-        flag = 1;
+    st->reportKind = ReportKind::Transmission;
+    st->sections = Sections::initial(ReportKind::Transmission);
     st->settings.paperOrientation = 2;
     st->settings.printFontName = fixedText(u"Courier New", kPrintFontNameWidth);
     st->settings.printFontSize = 8;
@@ -90,7 +89,7 @@ void BM_Pdf_1000Sources(benchmark::State& bench) {
         return;
     }
     const auto st = largestTransmissionReport();
-    PdfOutcome outcome;
+    PdfResult outcome;
     qint64 bytes = 0;
     for (auto _ : bench) {
         QBuffer buffer;

@@ -1,7 +1,7 @@
 // Building the transmission report of the largest project: 500 line sources and 500 mobile
 // sources with every result filled, so that each row formats all its columns.
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "model/state.h"
 #include "report/overzicht.h"
 
@@ -35,15 +35,15 @@ std::unique_ptr<orv::State> largestReport() {
         }
         state->sourceCount[kind] = orv::kMaxSources;
     }
-    for (int& flag : state->sectionFlags)
-        flag = 1;
+    state->reportKind = orv::ReportKind::Transmission;
+    state->sections = orv::Sections::initial(orv::ReportKind::Transmission);
     return state;
 }
 
 void BM_TextReport_1000Sources(benchmark::State& bench) {
     const auto state = largestReport();
     for (auto _ : bench) {
-        orv::MaakOverzicht(*state, 2);
+        orv::MaakOverzicht(*state);
         benchmark::DoNotOptimize(state->reportBlocks[2].size());
     }
     bench.SetItemsProcessed(bench.iterations() * 2 * orv::kMaxSources);

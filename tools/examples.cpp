@@ -1,6 +1,6 @@
 #include "examples.h"
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 
 #include <QtGlobal>
 

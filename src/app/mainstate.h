@@ -7,7 +7,7 @@
 // empty text means the start-up never completed (and nothing is written at exit).
 
 #include "app/mainview.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "model/state.h"
 
 #include <array>

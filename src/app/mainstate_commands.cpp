@@ -1,7 +1,7 @@
 // The switched menu items and the commands of the main window other than open and save.
 
 #include "app/mainstate.h"
-#include "app/win1252.h"
+#include "base/win1252.h"
 
 namespace orv {
 

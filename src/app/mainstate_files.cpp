@@ -1,9 +1,9 @@
 // The open and save commands. Saving always ends the project: the user opens the file
 // again to go on.
 
-#include "app/helpers.h"
 #include "app/mainstate.h"
 #include "app/projectfile.h"
+#include "base/helpers.h"
 
 #include <QDir>
 

@@ -1,10 +1,10 @@
 // Start-up and shutdown of the main window: the settings file is read once at start and
 // written once at the end, and only when the start-up completed.
 
-#include "app/helpers.h"
 #include "app/mainstate.h"
 #include "app/settingsfile.h"
-#include "app/version.h"
+#include "base/helpers.h"
+#include "base/version.h"
 
 #include <QDir>
 

@@ -19,11 +19,11 @@ enum class MenuItem {
 constexpr int kMenuItemCount = 8;
 
 enum class FormId {
-    Invoer,       // frmInvoer, the input form (document child)
-    Overzicht,    // frmOverzicht, the text overview
-    PreView,      // frmPreView, the print preview
-    Lettertype,   // frmLettertype, the print settings (modal)
-    About,        // frmAbout (modal)
+    Invoer,     // frmInvoer, the input form (document child)
+    Overzicht,  // frmOverzicht, the text overview
+    PreView,    // frmPreView, the print preview
+    Lettertype, // frmLettertype, the print settings (modal)
+    About,      // frmAbout (modal)
 };
 
 class MainView {

@@ -1,7 +1,7 @@
 #include "app/projectfile.h"
 
-#include "app/bytes.h"
-#include "app/fileio.h"
+#include "base/bytes.h"
+#include "base/fileio.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // The project file "*.orv": two counts with 168-byte source records and one 165-byte
 // project record, little-endian, texts as Windows-1252 bytes. No header, no checksum.
 
-#include "app/fileerror.h"
+#include "base/fileerror.h"
 #include "model/state.h"
 
 #include <QByteArray>

@@ -1,8 +1,8 @@
 #include "app/settingsfile.h"
 
-#include "app/bytes.h"
-#include "app/fileio.h"
-#include "app/win1252.h"
+#include "base/bytes.h"
+#include "base/fileio.h"
+#include "base/win1252.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The start-up file "Ornaveld.set": 112 bytes of settings and 41 bytes per library entry.
 
-#include "app/fileerror.h"
+#include "base/fileerror.h"
 #include "model/state.h"
 
 #include <QByteArray>

@@ -13,7 +13,7 @@ using calc::pow10;
 namespace {
 
 bool listed(const State& state, int kind) {
-    return state.sectionFlags[2 + kind] != 0;
+    return state.sections.sourcesListed(ReportKind::Transmission, kind);
 }
 
 } // namespace

@@ -8,8 +8,7 @@ namespace orv {
 
 // Runs while report kind 2 is built, after the report went through its listed rows.
 // energySum[p] = sum of 10^(laeq/10) over the listed rows whose LAeq part was formatted.
-// The listed rows are the line sources when sectionFlags[2] is set and the mobile sources
-// when sectionFlags[3] is set.
+// The listed rows are those of the kinds the sections list.
 void assessLevels(State& state, const double energySum[3]);
 
 // Applies the stored surcharge (on one listed source, or on the total level in

@@ -1,6 +1,6 @@
 #include "calc/calcmath.h"
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 
 namespace orv::calc {
 

@@ -1,6 +1,6 @@
 #include "calc/damaged.h"
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 
 #include <cmath>
 
@@ -94,25 +94,30 @@ QString emissionLabel(const SourceRecord& s) {
     return {};
 }
 
+Outcome damaged(const QString& text) {
+    return Outcome::refused(Refusal::DamagedValue, text);
+}
+
 } // namespace
 
-QString findDamagedValue(const State& state, int reportKind) {
+Outcome findDamagedValue(const State& state, ReportKind reportKind) {
     for (int k = 0; k < kKinds; ++k) {
-        // Report kind 3 sums the line sources under section flag 1, the mobile under 2.
-        const bool emitted = reportKind == 3 && state.sectionFlags[1 + k] != 0;
+        const bool emitted =
+            reportKind == ReportKind::Emission && state.sections.sourcesListed(reportKind, k);
         for (int i = 1; i <= state.sourceCount[k]; ++i) {
             const SourceRecord& source = state.sources[k][i];
             QString label = operatingLabel(source, k);
-            if (label.isEmpty() && reportKind == 2) label = transmissionLabel(source, k);
+            if (label.isEmpty() && reportKind == ReportKind::Transmission)
+                label = transmissionLabel(source, k);
             if (label.isEmpty() && emitted) label = emissionLabel(source);
-            if (!label.isEmpty()) return sourceMessage(source, label);
+            if (!label.isEmpty()) return damaged(sourceMessage(source, label));
         }
     }
-    if (reportKind == 2) {
+    if (reportKind == ReportKind::Transmission) {
         if (!metres(state.project.receiverHeight))
-            return receiverMessage(state.project, QStringLiteral("Hoogte immissiepunt"));
+            return damaged(receiverMessage(state.project, QStringLiteral("Hoogte immissiepunt")));
         if (!correction(state.project.facadeReflection))
-            return receiverMessage(state.project, QStringLiteral("Gevelreflectie"));
+            return damaged(receiverMessage(state.project, QStringLiteral("Gevelreflectie")));
     }
     return {};
 }

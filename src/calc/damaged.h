@@ -5,14 +5,15 @@
 // would overflow. Only a damaged project file brings them; a command refuses to run on them
 // rather than print nonsense or stall.
 
+#include "base/outcome.h"
 #include "model/state.h"
 
 #include <QString>
 
 namespace orv {
 
-// Checks what the steps of the command of reportKind (1..3) will read, with the section
-// flags already chosen. Returns the warning naming the first damaged value, or empty.
-QString findDamagedValue(const State& state, int reportKind);
+// Checks what the steps of the command of reportKind will read, with the section
+// already chosen. Refused with the warning naming the first damaged value.
+Outcome findDamagedValue(const State& state, ReportKind reportKind);
 
 } // namespace orv

@@ -8,9 +8,8 @@ using calc::pow10;
 
 namespace {
 
-// Report kind 3 lists the line sources under section flag 1, the mobile sources under 2.
 bool selected(const State& state, int kind) {
-    return state.sectionFlags[1 + kind] != 0;
+    return state.sections.sourcesListed(ReportKind::Emission, kind);
 }
 
 bool emits(const State& state, int kind, int number, int period) {

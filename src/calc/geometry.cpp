@@ -1,7 +1,7 @@
 #include "calc/geometry.h"
 
-#include "app/numberformat.h"
-#include "app/win1252.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 #include "calc/calcmath.h"
 
 namespace orv {
@@ -10,41 +10,40 @@ using calc::cosineRule;
 
 namespace {
 
-bool warn(Platform& platform, const QString& text) {
-    platform.messageBox(text, MsgIcon::Exclamation, MsgButtons::Ok, QStringLiteral("Waarschuwing"));
-    return false;
+Outcome refuse(const QString& text) {
+    return Outcome::refused(Refusal::Geometry, text);
 }
 
 } // namespace
 
-bool CheckIt(State& state, Platform& platform) {
+Outcome CheckIt(State& state) {
     for (int i = 1; i <= state.sourceCount[LineSource]; ++i) {
         const SourceRecord& source = state.sources[LineSource][i];
         SourceResult& row = state.results[LineSource][i];
         row.lineLength = source.length;
         row.startCosine = cosineRule(row.lineLength, source.distanceA, source.distanceB);
         if (row.startCosine < -1 || row.startCosine > 1) {
-            return warn(platform, QStringLiteral("De ingevoerde lengte van lijnbron ") +
-                                      rtrimmed(source.description) +
-                                      QStringLiteral(" komt niet overeen met de opgegeven "
-                                                     "afstanden tot de rijlijn!"));
+            return refuse(QStringLiteral("De ingevoerde lengte van lijnbron ") +
+                          rtrimmed(source.description) +
+                          QStringLiteral(" komt niet overeen met de opgegeven "
+                                         "afstanden tot de rijlijn!"));
         }
         // The receiving point lies on the line through the source, on the start side or on
         // the segment: one of the distances is then 0.
         if (row.startCosine == 1) {
-            return warn(platform, QStringLiteral("Kan geen afstand tot lijnbron ") +
-                                      trimmed(source.description) + QStringLiteral(" bepalen"));
+            return refuse(QStringLiteral("Kan geen afstand tot lijnbron ") +
+                          trimmed(source.description) + QStringLiteral(" bepalen"));
         }
     }
     for (int i = 1; i <= state.sourceCount[MobileSource]; ++i) {
         const SourceRecord& source = state.sources[MobileSource][i];
         if (source.distanceB < source.distanceA) {
-            return warn(platform, QStringLiteral("Grootste afstand tot mobiele (deel)bron ") +
-                                      trimmed(source.description) +
-                                      QStringLiteral(" is kleiner dan kleinste afstand!"));
+            return refuse(QStringLiteral("Grootste afstand tot mobiele (deel)bron ") +
+                          trimmed(source.description) +
+                          QStringLiteral(" is kleiner dan kleinste afstand!"));
         }
     }
-    return true;
+    return {};
 }
 
 GeometryTest geometryTest(double length, double startDistance, double endDistance,
@@ -55,14 +54,14 @@ GeometryTest geometryTest(double length, double startDistance, double endDistanc
                 QStringLiteral(" m¹") + lineEnd;
     const double cosine = cosineRule(length, startDistance, endDistance);
     if (cosine < -1 || cosine > 1) {
-        test.outcome = GeometryTest::Outcome::NoTriangle;
+        test.outcome.refusal = Refusal::Geometry;
         test.text += QStringLiteral(
             "De ingevoerde lengte van lijnbron komt niet overeen met de opgegeven afstanden "
             "tot de rijlijn!");
         return test;
     }
     if (cosine == 1) {
-        test.outcome = GeometryTest::Outcome::OnLine;
+        test.outcome.refusal = Refusal::Geometry;
         test.text += QStringLiteral("Kan geen afstand tot lijnbron bepalen!");
         return test;
     }

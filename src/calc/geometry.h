@@ -3,7 +3,7 @@
 // receiving point. CheckIt guards every transmission run; the geometry test shows one line
 // source's triangle while it is edited.
 
-#include "app/platform.h"
+#include "base/outcome.h"
 #include "model/state.h"
 
 #include <QString>
@@ -11,15 +11,14 @@
 namespace orv {
 
 // Checks every line source's triangle and every mobile source's distances, stopping at the
-// first that fails with its warning. Writes lineLength and startCosine of the line sources
-// it passes. True when every source passed.
-bool CheckIt(State& state, Platform& platform);
+// first that fails, refused with its warning. Writes lineLength and startCosine of the line
+// sources it passes.
+Outcome CheckIt(State& state);
 
 struct GeometryTest {
-    enum class Outcome { Ok, NoTriangle, OnLine };
-    Outcome outcome = Outcome::Ok;
-    double viewAngle = 0;             // degrees, angle at the receiving point (Ok only)
-    double perpendicularDistance = 0; // m, to the straight line through the source (Ok only)
+    Outcome outcome;                  // refused when the distances give no usable triangle
+    double viewAngle = 0;             // degrees, angle at the receiving point (when done)
+    double perpendicularDistance = 0; // m, to the straight line through the source (when done)
     QString caption;                  // "Geometrie lijnbron " + the description
     QString text;                     // the window's text, or for a failure the message box's text
 };

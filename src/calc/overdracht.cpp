@@ -2,7 +2,7 @@
 #include "calc/linesums.h"
 #include "calc/procedures.h"
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 
 namespace orv {
 
@@ -35,7 +35,7 @@ LineSetup lineSetup(const State& state, int number) {
 
 } // namespace calc
 
-QString Overdracht(State& state) {
+Outcome Overdracht(State& state) {
     const double hr = state.project.receiverHeight;
     const GroundLaw ground = calc::groundLaw(state.project);
 
@@ -44,7 +44,8 @@ QString Overdracht(State& state) {
         SourceResult& row = state.results[LineSource][i];
         const LineSums sums = calc::lineSums(
             calc::lineSetup(state, i), static_cast<long>(calc::roundHalfEven(source.pointCount)));
-        if (sums.coincident) return coincidentPointMessage(source.description);
+        if (sums.coincident)
+            return Outcome::refused(Refusal::Geometry, coincidentPointMessage(source.description));
         // The energy mean over the point sources, and the Cm that turns it into the energy
         // mean of the individual losses each reduced by its own Cm.
         row.transmission = -10.0 * log10Classic(sums.s1 / source.pointCount);

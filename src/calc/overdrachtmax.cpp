@@ -1,7 +1,7 @@
 #include "calc/calcmath.h"
 #include "calc/procedures.h"
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 
 #include <algorithm>
 
@@ -20,8 +20,8 @@ QString receiverOnLineMessage(const QString& description) {
            QStringLiteral(": het immissiepunt ligt op de lijnbron; berekening niet uitgevoerd.");
 }
 
-MaxLevelRun OverdrachtMax(State& state, Platform& platform) {
-    MaxLevelRun run;
+Outcome OverdrachtMax(State& state) {
+    Outcome run;
     const double hr = state.project.receiverHeight;
     const GroundLaw ground = calc::groundLaw(state.project);
 
@@ -41,8 +41,7 @@ MaxLevelRun OverdrachtMax(State& state, Platform& platform) {
         // The check on the triangle lets a receiving point that rounding puts on the
         // segment slip through: its nearest distance is 0 and no spacing rule can hold.
         if (nearest == 0) {
-            run.refusal = receiverOnLineMessage(source.description);
-            return run;
+            return Outcome::refused(Refusal::Geometry, receiverOnLineMessage(source.description));
         }
         // Point sources should lie no further apart than half the nearest distance.
         const double minimumPoints = calc::roundHalfEven(2.0 * source.length / nearest);
@@ -63,10 +62,6 @@ MaxLevelRun OverdrachtMax(State& state, Platform& platform) {
         row.transmissionMax = calc::transmissionLoss(d, ground);
     }
 
-    if (!run.warnings.isEmpty()) {
-        platform.messageBox(run.warnings.join(state.crlf), MsgIcon::Exclamation, MsgButtons::Ok,
-                            QStringLiteral("Waarschuwing"));
-    }
     return run;
 }
 

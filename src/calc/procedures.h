@@ -2,7 +2,7 @@
 // The calculation steps of the three commands. Each runs over all sources of both kinds,
 // line sources first, and talks to the others only through the state's tables.
 
-#include "app/platform.h"
+#include "base/outcome.h"
 #include "model/state.h"
 
 #include <QString>
@@ -14,20 +14,15 @@ namespace orv {
 // operating hours of one point source.
 void Cbedrijfsduur(State& state);
 
-// Transmission loss and Cm belonging to LAeq. Needs startCosine from CheckIt. Returns the
-// refusal message when a point of a line source coincides with the receiving point, empty
-// otherwise.
-[[nodiscard]] QString Overdracht(State& state);
-
-struct MaxLevelRun {
-    QStringList warnings; // the minimum-point-source sentences, one per warned line source
-    QString refusal;      // set when a line source runs through the receiving point
-};
+// Transmission loss and Cm belonging to LAeq. Needs startCosine from CheckIt. Refused when a
+// point of a line source coincides with the receiving point.
+[[nodiscard]] Outcome Overdracht(State& state);
 
 // Transmission loss and Cm at the nearest distance, for LAmax. Needs lineLength from
-// CheckIt. Warns, in one message box, about every line source whose point sources lie too
-// far apart for its distance; the run goes on.
-MaxLevelRun OverdrachtMax(State& state, Platform& platform);
+// CheckIt. Its warnings name every line source whose point sources lie too far apart for
+// its distance (the run goes on; they are shown together in one message). Refused when a
+// line source runs through the receiving point.
+[[nodiscard]] Outcome OverdrachtMax(State& state);
 
 // LAeq and LAmax per source and period.
 void Immissie(State& state);
@@ -37,15 +32,11 @@ void Immissie(State& state);
 void Emissie(State& state);
 void Bron_Hoogte(State& state);
 
-struct StepsRun {
-    QString refusal;      // set when a step met a geometry it cannot compute
-    QStringList warnings; // minimum-point-source sentences (report kind 2)
-};
-
-// The calculation steps of the command of reportKind, in their order, over the whole project:
-// 1 Cbedrijfsduur; 2 Cbedrijfsduur, Overdracht, OverdrachtMax, Immissie (after CheckIt);
-// 3 Cbedrijfsduur, Emissie, Bron_Hoogte. A refused run puts back every value it changed.
-StepsRun runCalculationSteps(State& state, Platform& platform, int reportKind);
+// The calculation steps of the command of state.reportKind, in their order, over the whole
+// project: Cb: Cbedrijfsduur; transmission (after CheckIt): Cbedrijfsduur, Overdracht,
+// OverdrachtMax, Immissie; emission: Cbedrijfsduur, Emissie, Bron_Hoogte. A refused run puts
+// back every value it changed and carries no warnings.
+Outcome runCalculationSteps(State& state);
 
 // The refusal when a point source of a line lies on the receiving point.
 QString coincidentPointMessage(const QString& description);

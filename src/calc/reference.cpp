@@ -1,11 +1,7 @@
 #include "calc/reference.h"
 
-#include "app/quietplatform.h"
-
 #include "calc/calcmath.h"
 #include "calc/procedures.h"
-
-#include "app/platform.h"
 
 namespace orv::reference {
 
@@ -52,10 +48,9 @@ QString Overdracht(State& state) {
 }
 
 QString transmissionSteps(State& state) {
-    QuietPlatform platform;
     Cbedrijfsduur(state);
     QString refusal = reference::Overdracht(state);
-    if (refusal.isEmpty()) refusal = OverdrachtMax(state, platform).refusal;
+    if (refusal.isEmpty()) refusal = OverdrachtMax(state).message;
     if (refusal.isEmpty()) Immissie(state);
     return refusal;
 }

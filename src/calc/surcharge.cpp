@@ -1,6 +1,6 @@
 #include "calc/surcharge.h"
 
-#include "app/numberformat.h"
+#include "base/numberformat.h"
 #include "calc/calcmath.h"
 
 namespace orv {
@@ -22,24 +22,18 @@ double surchargedTotal(double total, double sourceLevel, double hours, double pe
     return 10.0 * log10Classic(pow10(restSilent / 10.0) + pow10(surcharged / 10.0));
 }
 
-QString RatedLevel::message() const {
-    switch (status) {
-    case Status::TotalMissing:
-        return QStringLiteral("LAeq(totaal) niet ingevuld!");
-    case Status::SourceAboveTotal:
-        return QStringLiteral("LAeq(deelbron) is groter dan LAeq(totaal)!");
-    case Status::Ok:
-        break;
-    }
-    return {};
-}
-
 RatedLevel ratedLevel(double total, double sourceLevel, double hours, double periodHours, int k) {
-    if (total == 0) return {RatedLevel::Status::TotalMissing, 0};
-    if (sourceLevel > total) return {RatedLevel::Status::SourceAboveTotal, 0};
-    if (sourceLevel == 0 || hours == 0) return {RatedLevel::Status::Ok, total};
-    if (sourceLevel == total) return {RatedLevel::Status::Ok, sourceLevel + k};
-    return {RatedLevel::Status::Ok, surchargedTotal(total, sourceLevel, hours, periodHours, k)};
+    if (total == 0)
+        return {
+            Outcome::refused(Refusal::TotalMissing, QStringLiteral("LAeq(totaal) niet ingevuld!")),
+            0};
+    if (sourceLevel > total)
+        return {Outcome::refused(Refusal::SourceAboveTotal,
+                                 QStringLiteral("LAeq(deelbron) is groter dan LAeq(totaal)!")),
+                0};
+    if (sourceLevel == 0 || hours == 0) return {{}, total};
+    if (sourceLevel == total) return {{}, sourceLevel + k};
+    return {{}, surchargedTotal(total, sourceLevel, hours, periodHours, k)};
 }
 
 QString ratedLevelText(double value) {

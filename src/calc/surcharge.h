@@ -2,6 +2,7 @@
 // Surcharges for tonal, impulsive or music noise: storing one on a source or on the total
 // level, and the rated level of a site of which one source carries it.
 
+#include "base/outcome.h"
 #include "model/state.h"
 
 #include <QString>
@@ -17,11 +18,8 @@ double surchargedTotal(double total, double sourceLevel, double hours, double pe
                        double k);
 
 struct RatedLevel {
-    enum class Status { Ok, TotalMissing, SourceAboveTotal };
-    Status status = Status::Ok;
-    double value = 0; // LAr,LT in dB(A) when status is Ok
-    // The warning for a refused calculation (caption "Waarschuwing"); empty when Ok.
-    QString message() const;
+    Outcome outcome;  // refused with the warning to show (caption "Waarschuwing")
+    double value = 0; // LAr,LT in dB(A) when done
 };
 
 // LAr,LT of one period from the site's LAeq, the source's LAeq and the source's operating

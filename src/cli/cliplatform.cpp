@@ -4,9 +4,9 @@
 
 namespace orv::cli {
 
-int CliPlatform::messageBox(const QString& text, MsgIcon, MsgButtons buttons, const QString&)
-{
-    const QStringList lines = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"))
+int CliPlatform::messageBox(const QString& text, MsgIcon, MsgButtons buttons, const QString&) {
+    const QStringList lines = QString(text)
+                                  .replace(QLatin1String("\r\n"), QLatin1String("\n"))
                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString& line : lines) {
         err_ << line << '\n';
@@ -16,13 +16,16 @@ int CliPlatform::messageBox(const QString& text, MsgIcon, MsgButtons buttons, co
     return buttons == MsgButtons::YesNo ? kAnswerYes : kAnswerOk;
 }
 
-QString CliPlatform::currentDirectory() const { return QDir::currentPath(); }
+QString CliPlatform::currentDirectory() const {
+    return QDir::currentPath();
+}
 
-bool CliPlatform::setCurrentDirectory(const QString& folder) { return QDir::setCurrent(folder); }
+bool CliPlatform::setCurrentDirectory(const QString& folder) {
+    return QDir::setCurrent(folder);
+}
 
-bool CliPlatform::composeSections(int, std::array<int, 4>& flags)
-{
-    flags = sections_;
+bool CliPlatform::composeSections(ReportKind, Sections& sections) {
+    sections = sections_;
     return true;
 }
 

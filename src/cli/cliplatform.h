@@ -3,7 +3,7 @@
 // line of its text; questions are answered Yes; the section dialog answers with the flags
 // given on the command line; file dialogs are cancelled.
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -12,7 +12,7 @@ namespace orv::cli {
 
 class CliPlatform final : public Platform {
 public:
-    CliPlatform(QTextStream& err, std::array<int, 4> sections) : err_(err), sections_(sections) {}
+    CliPlatform(QTextStream& err, Sections sections) : err_(err), sections_(sections) {}
 
     int messageBox(const QString& text, MsgIcon icon, MsgButtons buttons,
                    const QString& caption) override;
@@ -24,14 +24,14 @@ public:
     void openMail(const QString&, const QString&) override {}
     QString currentDirectory() const override;
     bool setCurrentDirectory(const QString& folder) override;
-    bool composeSections(int reportKind, std::array<int, 4>& flags) override;
+    bool composeSections(ReportKind reportKind, Sections& sections) override;
 
     // Every line written to standard error, in order (the JSON "warnings").
     const QStringList& messages() const { return messages_; }
 
 private:
     QTextStream& err_;
-    std::array<int, 4> sections_;
+    Sections sections_;
     QStringList messages_;
 };
 

@@ -3,7 +3,7 @@
 
 #include "app/projectfile.h"
 #include "app/settingsfile.h"
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "cli/commands.h"
 
 #include <memory>

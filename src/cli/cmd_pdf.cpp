@@ -1,13 +1,14 @@
 // ornaveld-cli pdf FILE.orv --kind K -o OUT.pdf: runs calculation command K and renders
 // the printed pages of its report into an A4 PDF.
 
-#include "calc/commands.h"
+#include "app/calculationrun.h"
+#include "base/fileio.h"
 #include "cli/cliplatform.h"
 #include "cli/commands.h"
 #include "cli/runoptions.h"
 
 #ifdef ORNAVELD_HAVE_PRINT
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "print/pdfreport.h"
 #include "report/printsettings.h"
 
@@ -53,12 +54,24 @@ int runPdf(const QStringList& args, QTextStream&, QTextStream& err) {
     if (!reportFitsPdfPage(*state))
         err << "Waarschuwing: de tabellen zijn breder dan de pagina; kies --landscape of een "
                "kleinere --size.\n";
-    int pages = 0;
-    if (const FileError e = writeReportPdf(*state, options.output, pages); !e.ok()) {
-        err << options.output << ": Fout " << e.number << " - " << e.description << ".\n";
+    PdfResult pdf;
+    if (options.output == QLatin1String("-")) {
+        pdf.error = writeStandardOutput([&](QIODevice& device) {
+            pdf = renderReportPdf(*state, device);
+            return pdf.error;
+        });
+    } else {
+        pdf = writeReportPdf(*state, options.output);
+    }
+    if (!pdf.error.ok()) {
+        err << options.output << ": Fout " << pdf.error.number << " - " << pdf.error.description
+            << ".\n";
         return kExitFile;
     }
-    err << pages << (pages == 1 ? " pagina" : " pagina's") << " geschreven naar " << options.output
+    const int pages = pdf.pages;
+    err << pages << (pages == 1 ? " pagina" : " pagina's") << " geschreven naar "
+        << (options.output == QLatin1String("-") ? QStringLiteral("standaarduitvoer")
+                                                 : options.output)
         << "\n";
     return kExitDone;
 }

@@ -1,7 +1,8 @@
 // ornaveld-cli report FILE.orv --kind K: runs calculation command K and prints the text
 // overview, or writes it to a "*.prn" file with -o.
 
-#include "calc/commands.h"
+#include "app/calculationrun.h"
+#include "base/fileio.h"
 #include "cli/cliplatform.h"
 #include "cli/commands.h"
 #include "cli/runoptions.h"
@@ -22,7 +23,11 @@ int runReport(const QStringList& args, QTextStream& out, QTextStream& err) {
 
     const QString text = reportText(*state);
     if (!options.output.isEmpty()) {
-        const FileError e = writePrnFile(options.output, text);
+        const FileError e = options.output == QLatin1String("-")
+                                ? writeStandardOutput([&text](QIODevice& device) {
+                                      return writeBytes(device, prnBytes(text));
+                                  })
+                                : writePrnFile(options.output, text);
         if (!e.ok()) {
             err << options.output << ": Fout " << e.number << " - " << e.description << ".\n";
             return kExitFile;

@@ -2,7 +2,7 @@
 // it leaves in the results table and the result values, as JSON at full double precision.
 
 #include "cli/cmd_results.h"
-#include "calc/commands.h"
+#include "app/calculationrun.h"
 #include "cli/cliplatform.h"
 #include "cli/commands.h"
 #include "cli/runoptions.h"
@@ -43,9 +43,6 @@ QJsonObject row(const State& state, int kind, int number) {
 } // namespace
 
 QJsonObject resultsJson(const State& state, const QStringList& warnings) {
-    QString sections;
-    for (int flag : state.sectionFlags)
-        sections += flag != 0 ? QLatin1Char('1') : QLatin1Char('0');
     QJsonArray tables;
     for (int k = 0; k < kKinds; ++k) {
         QJsonArray rows;
@@ -54,8 +51,8 @@ QJsonObject resultsJson(const State& state, const QStringList& warnings) {
         tables.append(rows);
     }
     return QJsonObject{
-        {QStringLiteral("kind"), state.reportKind},
-        {QStringLiteral("sections"), sections},
+        {QStringLiteral("kind"), kindNumber(state.reportKind)},
+        {QStringLiteral("sections"), state.sections.text()},
         {QStringLiteral("sourceCount"), QJsonArray{state.sourceCount[0], state.sourceCount[1]}},
         {QStringLiteral("results"), tables},
         {QStringLiteral("totalLaeq"), periods(state.totalLaeq)},

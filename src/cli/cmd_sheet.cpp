@@ -2,7 +2,7 @@
 // sheet, with what each source alone must give up to meet the limits given, as JSON or CSV.
 
 #include "cli/cmd_sheet.h"
-#include "app/numberformat.h"
+#include "base/numberformat.h"
 #include "cli/commands.h"
 #include "cli/runoptions.h"
 #include "report/sheet.h"
@@ -156,8 +156,8 @@ int runSheet(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     RunOptions options;
     options.projectFile = parser.positionalArguments().front();
-    options.kind = 2;
-    options.sections = {1, 1, 1, 1};
+    options.kind = ReportKind::Transmission;
+    options.sections = Sections::initial(ReportKind::Transmission);
     if (parser.isSet(decimal)) {
         const QString sep = parser.value(decimal);
         if (sep != QLatin1String(",") && sep != QLatin1String(".")) {

@@ -1,11 +1,10 @@
 #include "cli/application.h"
 #include "cli/commands.h"
 
-#include <QCoreApplication>
 #include <cstdio>
+#include <QCoreApplication>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     const auto app = orv::cli::makeApplication(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

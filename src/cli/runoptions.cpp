@@ -1,11 +1,11 @@
 #include "cli/runoptions.h"
 
+#include "app/calculationrun.h"
 #include "app/mainview.h"
-#include "app/numberformat.h"
 #include "app/projectfile.h"
 #include "app/settingsfile.h"
-#include "app/win1252.h"
-#include "calc/commands.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 #include "cli/cliplatform.h"
 #include "cli/commands.h"
 
@@ -47,26 +47,21 @@ int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& e
     options.projectFile = positional.front();
 
     bool ok = false;
-    options.kind = parser.value(kind).toInt(&ok);
-    if (!parser.isSet(kind) || !ok || options.kind < 1 || options.kind > 3) {
+    const std::optional<ReportKind> reportKind =
+        reportKindFromNumber(parser.value(kind).toInt(&ok));
+    if (!parser.isSet(kind) || !ok || !reportKind) {
         err << "--kind moet 1, 2 of 3 zijn.\n";
         return kExitUsage;
     }
-    options.sections =
-        options.kind == 2 ? std::array<int, 4>{1, 1, 1, 1} : std::array<int, 4>{1, 1, 1, 0};
+    options.kind = *reportKind;
+    options.sections = Sections::initial(options.kind);
     if (parser.isSet(sections)) {
-        const QString flags = parser.value(sections);
-        if (flags.size() != 4) {
+        const std::optional<Sections> given = Sections::fromText(parser.value(sections));
+        if (!given) {
             err << "--sections verwacht vier tekens 0 of 1, bijvoorbeeld 1110.\n";
             return kExitUsage;
         }
-        for (int i = 0; i < 4; ++i) {
-            if (flags[i] != QLatin1Char('0') && flags[i] != QLatin1Char('1')) {
-                err << "--sections verwacht vier tekens 0 of 1, bijvoorbeeld 1110.\n";
-                return kExitUsage;
-            }
-            options.sections[static_cast<std::size_t>(i)] = flags[i] == QLatin1Char('1') ? 1 : 0;
-        }
+        options.sections = *given;
     }
     if (parser.isSet(decimal)) {
         const QString sep = parser.value(decimal);
@@ -149,17 +144,12 @@ int runCliCommand(const RunOptions& options, State& state, QTextStream& err,
                   QStringList* warnings) {
     CliPlatform platform(err, options.sections);
     NoWindows view;
-    switch (runCalculationCommand(state, platform, view, options.kind, warnings)) {
-    case CommandStatus::Done:
-        return kExitDone;
-    case CommandStatus::NoSources:
+    const Outcome run = runCalculationCommand(state, platform, view, options.kind);
+    if (warnings) *warnings = run.warnings;
+    if (run.done()) return kExitDone;
+    // Every other refusal's message is already on standard error.
+    if (run.refusal == Refusal::NoSources)
         err << "Het project bevat geen bronnen: er is niets berekend.\n";
-        return kExitRefused;
-    case CommandStatus::GeometryRefused:
-    case CommandStatus::DamagedValue:
-    case CommandStatus::DialogCancelled:
-        break; // the message is already on standard error
-    }
     return kExitRefused;
 }
 

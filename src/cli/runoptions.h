@@ -4,7 +4,6 @@
 
 #include "model/state.h"
 
-#include <array>
 #include <optional>
 #include <QCommandLineParser>
 #include <QStringList>
@@ -14,8 +13,8 @@ namespace orv::cli {
 
 struct RunOptions {
     QString projectFile;
-    int kind = 0;
-    std::array<int, 4> sections{1, 1, 1, 0};
+    ReportKind kind = ReportKind::None;
+    Sections sections;
     QChar decimal;               // null: the system locale's
     std::optional<QString> user; // --user
     QString settingsFile;        // --settings
@@ -36,7 +35,7 @@ int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& e
 int loadRunState(const RunOptions& options, State& state, QTextStream& err);
 
 // Runs calculation command options.kind on a loaded state as the command line does: the
-// messages of the run on err, the --sections flags as the section dialog's answer, no
+// messages of the run on err, --sections as the section dialog's answer, no
 // windows. kExitDone when the command ran; kExitRefused (no sources, or refused with its
 // message already on err) otherwise. warnings receives the minimum-point sentences.
 int runCliCommand(const RunOptions& options, State& state, QTextStream& err,

@@ -1,7 +1,7 @@
 #include "input/validate.h"
 
-#include "app/numberformat.h"
-#include "app/win1252.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 
 #include <QDate>
 

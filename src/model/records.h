@@ -8,10 +8,10 @@
 
 namespace orv {
 
-constexpr int kMaxSources = 500;       // per kind; slots 0..500, slot 0 is never a source
-constexpr int kMaxLibrary = 500;       // library entries 1..500
-constexpr int kPeriods = 3;            // day, evening, night
-constexpr int kKinds = 2;              // 0 line source / driving route, 1 mobile/fixed source
+constexpr int kMaxSources = 500; // per kind; slots 0..500, slot 0 is never a source
+constexpr int kMaxLibrary = 500; // library entries 1..500
+constexpr int kPeriods = 3;      // day, evening, night
+constexpr int kKinds = 2;        // 0 line source / driving route, 1 mobile/fixed source
 
 enum SourceKind : int { LineSource = 0, MobileSource = 1 };
 
@@ -29,7 +29,7 @@ constexpr int kPrintFontNameWidth = 40;
 constexpr int kEntryNameWidth = 25;
 
 // Sentinels, always compared exactly.
-constexpr double kSilent = -99.0;        // cb[p]: the source does not operate in period p
+constexpr double kSilent = -99.0;         // cb[p]: the source does not operate in period p
 constexpr double kNoCorrectedLw = -200.0; // correctedLw: no corrected sound power
 
 struct SourceRecord {

@@ -2,8 +2,7 @@
 
 namespace orv {
 
-void Reset(State& state)
-{
+void Reset(State& state) {
     for (auto& kind : state.sources)
         kind.fill(SourceRecord{});
     state.sourceCount = {0, 0};

@@ -2,6 +2,7 @@
 // The whole working state of one run, owned by main and handed by reference to every
 // procedure. A test makes a fresh one. It is large (a few hundred KiB): keep it on the heap.
 
+#include "base/reportkind.h"
 #include "model/records.h"
 #include "model/sheetlimits.h"
 
@@ -49,9 +50,9 @@ struct State {
     // Settings file contents.
     SettingsData settings{};
 
-    // Report: kind 1..3, section flags 0..3 (non-zero = include), the ten blocks of text.
-    int reportKind = 0;
-    int sectionFlags[4] = {0, 0, 0, 0};
+    // Report: the kind of the last command, its sections, the ten blocks of text.
+    ReportKind reportKind = ReportKind::None;
+    Sections sections;
     bool sectionsConfirmed = false;
     QString reportBlocks[10];
 

@@ -1,7 +1,7 @@
 #include "print/pdfreport.h"
 
-#include "app/fileio.h"
-#include "app/version.h"
+#include "base/fileio.h"
+#include "base/version.h"
 #include "print/paintersurface.h"
 #include "report/drukoverzicht.h"
 #include "report/printsettings.h"
@@ -12,8 +12,8 @@
 
 namespace orv {
 
-PdfOutcome renderReportPdf(const State& state, QIODevice& device) {
-    PdfOutcome outcome;
+PdfResult renderReportPdf(const State& state, QIODevice& device) {
+    PdfResult outcome;
     QPdfWriter writer(&device);
     // At 7200 dpi every whole and half point size is a whole number of device pixels, so the
     // fonts are not rounded to a pixel size: widths keep the proportions of the font.
@@ -29,7 +29,7 @@ PdfOutcome renderReportPdf(const State& state, QIODevice& device) {
                                      QPageLayout::Point));
     PainterSurface surface(writer);
     outcome.pages = DrukOverzicht(surface, state, false);
-    outcome.ok = surface.finish();
+    if (!surface.finish()) outcome.error = makeFileError(kErrPathFileAccess);
     return outcome;
 }
 
@@ -43,13 +43,13 @@ bool reportFitsPdfPage(const State& state) {
     return reportWidthColumns(state) * 12.0 * settings.printFontSize <= printable - 500;
 }
 
-FileError writeReportPdf(const State& state, const QString& path, int& pages) {
-    pages = 0;
-    return saveFile(path, [&](QIODevice& device) -> FileError {
-        const PdfOutcome outcome = renderReportPdf(state, device);
-        pages = outcome.pages;
-        return outcome.ok ? FileError{} : makeFileError(kErrPathFileAccess);
+PdfResult writeReportPdf(const State& state, const QString& path) {
+    PdfResult result;
+    result.error = saveFile(path, [&](QIODevice& device) -> FileError {
+        result = renderReportPdf(state, device);
+        return result.error;
     });
+    return result;
 }
 
 } // namespace orv

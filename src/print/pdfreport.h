@@ -1,7 +1,7 @@
 #pragma once
 // The printed report as an A4 PDF: what the printer would get, on a device or in a file.
 
-#include "app/fileerror.h"
+#include "base/fileerror.h"
 #include "model/state.h"
 
 #include <QIODevice>
@@ -13,15 +13,15 @@ namespace orv {
 // does: the renderer's own margins come on top, so the PDF matches the printed page.
 constexpr double kPdfPrinterMarginPoints = 12.0;
 
-struct PdfOutcome {
+struct PdfResult {
+    FileError error; // the document was written whole when ok()
     int pages = 0;   // pages the renderer drew
-    bool ok = false; // the document was written whole
 };
 
 // Renders the current report of state (DrukOverzicht in printer mode) into a PDF written
 // to device, which must be open for writing. The paper is A4 in the orientation of the
 // print settings.
-PdfOutcome renderReportPdf(const State& state, QIODevice& device);
+PdfResult renderReportPdf(const State& state, QIODevice& device);
 
 // Whether the report's tables fit across the PDF page in the print settings of state (start
 // values for those unset). They are laid out in character units of the body size, so a
@@ -30,6 +30,6 @@ bool reportFitsPdfPage(const State& state);
 
 // The same into a file, written safely: on any failure the old file stays as it was and the
 // error carries its classic number and description.
-FileError writeReportPdf(const State& state, const QString& path, int& pages);
+PdfResult writeReportPdf(const State& state, const QString& path);
 
 } // namespace orv

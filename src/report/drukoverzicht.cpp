@@ -3,7 +3,7 @@
 
 #include "report/drukoverzicht.h"
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "report/drukoverzicht_p.h"
 #include "report/printsettings.h"
 #include "report/reporttexts.h"
@@ -23,7 +23,7 @@ void projectLine(druk::Pager& p, QStringView label, const QString& value) {
 void projectBlock(druk::Pager& p) {
     const State& st = p.state;
     const ProjectRecord& pr = st.project;
-    if (st.sectionFlags[0]) {
+    if (st.sections.projectBlock()) {
         p.text(str(texts::kProjectNumber));
         p.left(texts::kLabelWidth, str(texts::kLabelSeparator) + trimmed(pr.projectNumber));
         // The date ends where the widest table ends, measured in the table font's columns.
@@ -35,7 +35,7 @@ void projectBlock(druk::Pager& p) {
         p.endLine();
         p.endLine();
     }
-    if (st.reportKind == 2 && st.sectionFlags[1]) {
+    if (st.sections.parameterBlock(st.reportKind)) {
         projectLine(p, texts::kReceiver, trimmed(pr.receiverDescription));
         projectLine(p, texts::kReceiverHeight,
                     trimmed(druk::num(pr.receiverHeight, u"#0.0")) + str(texts::kMeterUnit));
@@ -50,9 +50,9 @@ void projectBlock(druk::Pager& p) {
 
 int reportWidthColumns(const State& state) {
     switch (state.reportKind) {
-    case 1:
-        return state.sectionFlags[1] ? 125 : 116;
-    case 2:
+    case ReportKind::Cb:
+        return state.sections.linesListed(state.reportKind) ? 125 : 116;
+    case ReportKind::Transmission:
         return 145;
     default:
         return 125;
@@ -65,12 +65,12 @@ int DrukOverzicht(Surface& surface, const State& state, bool preview) {
 
     druk::Pager p(surface, state, settings, preview);
     p.start();
-    if (state.reportKind >= 1 && state.reportKind <= 3) {
+    if (state.reportKind != ReportKind::None) {
         projectBlock(p);
         p.setTableFont();
-        if (state.reportKind == 1)
+        if (state.reportKind == ReportKind::Cb)
             druk::drukCb(p);
-        else if (state.reportKind == 2)
+        else if (state.reportKind == ReportKind::Transmission)
             druk::drukOverdracht(p);
         else
             druk::drukEmissie(p);

@@ -8,7 +8,7 @@
 
 namespace orv {
 
-// Draws the report of state.reportKind (1..3) with state.sectionFlags on the surface, from
+// Draws the report of state.reportKind with state.sections on the surface, from
 // the first page to the last, and returns the number of pages. It formats what the
 // calculation and the text overview left in state (the assessment values of report kind 2
 // are read as they stand) and computes no totals of its own. The print settings come from
@@ -26,6 +26,6 @@ int reportWidthColumns(const State& state);
 // Where the page-break test lies for the report kind and orientation (twips from the top):
 // a table row that would start below it goes to the next page. Report kind 2 breaks
 // earlier, because its total row, footnotes and assessment line follow the table.
-double pageBreakThreshold(int reportKind, int orientation);
+double pageBreakThreshold(ReportKind reportKind, int orientation);
 
 } // namespace orv

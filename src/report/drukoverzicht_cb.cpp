@@ -1,7 +1,7 @@
 // Report kind 1 on paper: the operating-time correction Cb of the line sources and of the
 // mobile sources, each in its own table.
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "report/drukoverzicht_p.h"
 #include "report/reporttexts.h"
 
@@ -99,8 +99,8 @@ void mobileTable(Pager& p) {
 } // namespace
 
 void drukCb(Pager& p) {
-    if (p.state.sectionFlags[1]) lineTable(p);
-    if (p.state.sectionFlags[2]) mobileTable(p);
+    if (p.state.sections.linesListed(ReportKind::Cb)) lineTable(p);
+    if (p.state.sections.mobilesListed(ReportKind::Cb)) mobileTable(p);
 }
 
 } // namespace orv::druk

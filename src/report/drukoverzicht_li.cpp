@@ -1,7 +1,7 @@
 // Report kind 2 on paper: the transmission table with its total row, footnotes, surcharge
 // notes and the assessment line.
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "report/drukoverzicht_p.h"
 #include "report/reporttexts.h"
 
@@ -139,8 +139,8 @@ void printLine(Pager& p, const QString& text) {
 
 void drukOverdracht(Pager& p) {
     const State& st = p.state;
-    const bool lines = st.sectionFlags[2] != 0;
-    const bool mobiles = st.sectionFlags[3] != 0;
+    const bool lines = st.sections.linesListed(ReportKind::Transmission);
+    const bool mobiles = st.sections.mobilesListed(ReportKind::Transmission);
     if (!lines && !mobiles) return;
 
     Table t;

@@ -1,7 +1,7 @@
 // Report kind 3 on paper: the corrected sound power of every listed source and the
 // cumulative emission of the replacement point source.
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "report/drukoverzicht_p.h"
 #include "report/reporttexts.h"
 
@@ -84,7 +84,7 @@ void drukEmissie(Pager& p) {
     p.tableHeadings(false);
 
     for (int kind = LineSource; kind <= MobileSource; ++kind) {
-        if (!st.sectionFlags[1 + kind]) continue;
+        if (!st.sections.sourcesListed(st.reportKind, kind)) continue;
         for (int i = 1; i <= listedCount(st, kind); ++i) {
             p.beforeRow();
             sourceRow(p, kind, i);

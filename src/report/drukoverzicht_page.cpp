@@ -1,9 +1,9 @@
 // The page machinery of the paged renderer: geometry, header, footer, rules, columns and
 // the page break with its continuation heading.
 
-#include "app/numberformat.h"
-#include "app/version.h"
-#include "app/win1252.h"
+#include "base/numberformat.h"
+#include "base/version.h"
+#include "base/win1252.h"
 #include "report/drukoverzicht.h"
 #include "report/drukoverzicht_p.h"
 #include "report/printsettings.h"
@@ -11,9 +11,9 @@
 
 namespace orv {
 
-double pageBreakThreshold(int reportKind, int orientation) {
+double pageBreakThreshold(ReportKind reportKind, int orientation) {
     const bool landscape = orientation == kLandscape;
-    if (reportKind == 2) return landscape ? 8400 : 13500;
+    if (reportKind == ReportKind::Transmission) return landscape ? 8400 : 13500;
     return landscape ? 9200 : 14300;
 }
 

@@ -1,7 +1,7 @@
 #include "report/overzicht.h"
 
-#include "app/numberformat.h"
-#include "app/win1252.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 #include "report/overzicht_p.h"
 #include "report/reporttexts.h"
 
@@ -25,12 +25,13 @@ QString colOrMissing(bool missing, double value, QStringView format, int width) 
     return text;
 }
 
-void writeTitle(State& state, int reportKind) {
+void writeTitle(State& state) {
+    const ReportKind reportKind = state.reportKind;
     // The gap puts the title over the right-hand side of the widest table below it.
     int gap = 28;
-    if (reportKind == 1 && state.sectionFlags[1] == 0)
+    if (reportKind == ReportKind::Cb && !state.sections.linesListed(reportKind))
         gap = 17;
-    else if (reportKind == 2)
+    else if (reportKind == ReportKind::Transmission)
         gap = 40;
     put(state.reportBlocks[0], field(state.settings.userName, kUserNameWidth).toUpper(),
         spaces(gap), texts::reportTitle(reportKind), kCrLf, kCrLf, kCrLf);
@@ -62,20 +63,20 @@ QString FormatKolom(double value, QStringView format, int width) {
                                 : overzicht::spaces(width - static_cast<int>(text.size())) + text;
 }
 
-void MaakOverzicht(State& state, int reportKind) {
+void MaakOverzicht(State& state) {
     for (QString& block : state.reportBlocks)
         block.clear();
-    switch (reportKind) {
-    case 1:
+    switch (state.reportKind) {
+    case ReportKind::Cb:
         overzicht::writeCbReport(state);
         break;
-    case 2:
+    case ReportKind::Transmission:
         overzicht::writeTransmissionReport(state);
         break;
-    case 3:
+    case ReportKind::Emission:
         overzicht::writeEmissionReport(state);
         break;
-    default:
+    case ReportKind::None:
         break;
     }
 }

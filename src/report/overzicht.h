@@ -8,11 +8,11 @@
 
 namespace orv {
 
-// Empties the ten report blocks and writes the report of the given kind (1..3) into them,
-// with the section flags in state. Report kind 2 forms the assessment values (period
+// Empties the ten report blocks and writes the report of state.reportKind into them, with
+// the sections in state. Report kind 2 forms the assessment values (period
 // totals, Letmaal, Lden, Lnight) at its point in the report. Other kinds leave the blocks
 // empty.
-void MaakOverzicht(State& state, int reportKind);
+void MaakOverzicht(State& state);
 
 // The value formatted with the display format and right-aligned in width characters; a
 // value longer than the width is returned whole.

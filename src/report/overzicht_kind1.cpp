@@ -74,11 +74,11 @@ void writeMobileTable(State& state) {
 } // namespace
 
 void writeCbReport(State& state) {
-    const bool lines = state.sectionFlags[1] != 0;
-    writeTitle(state, 1);
-    if (state.sectionFlags[0] != 0) writeProject(state, lines ? 74 : 63, 2);
+    const bool lines = state.sections.linesListed(ReportKind::Cb);
+    writeTitle(state);
+    if (state.sections.projectBlock()) writeProject(state, lines ? 74 : 63, 2);
     if (lines) writeLineTable(state);
-    if (state.sectionFlags[2] != 0) writeMobileTable(state);
+    if (state.sections.mobilesListed(ReportKind::Cb)) writeMobileTable(state);
 }
 
 } // namespace orv::overzicht

@@ -1,8 +1,8 @@
 // Report kind 2: the transmission to the receiving point, one row per listed source, the
 // period totals with their surcharge, and the assessment line.
 
-#include "app/numberformat.h"
-#include "app/win1252.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 #include "calc/assessment.h"
 #include "report/overzicht.h"
 #include "report/overzicht_p.h"
@@ -80,8 +80,8 @@ void putTotalRow(QString& b, const State& state) {
 }
 
 void writeTable(State& state) {
-    const bool lines = state.sectionFlags[2] != 0;
-    const bool mobiles = state.sectionFlags[3] != 0;
+    const bool lines = state.sections.linesListed(ReportKind::Transmission);
+    const bool mobiles = state.sections.mobilesListed(ReportKind::Transmission);
     QString& b = state.reportBlocks[2];
     put(b, transmissionGroup(lines, mobiles), kCrLf, rule(kWidth));
     putHeadings(b);
@@ -113,9 +113,9 @@ void putParameter(State& state, QStringView label, const QString& value) {
 } // namespace
 
 void writeTransmissionReport(State& state) {
-    writeTitle(state, 2);
-    if (state.sectionFlags[0] != 0) writeProject(state, 89, 1);
-    if (state.sectionFlags[1] != 0) {
+    writeTitle(state);
+    if (state.sections.projectBlock()) writeProject(state, 89, 1);
+    if (state.sections.parameterBlock(ReportKind::Transmission)) {
         const ProjectRecord& p = state.project;
         putParameter(state, kReceiver, trimmed(p.receiverDescription));
         QString height = trimmed(formatNumber(p.receiverHeight, u"#0.0"));
@@ -128,7 +128,9 @@ void writeTransmissionReport(State& state) {
         state.reportBlocks[1] += kCrLf;
     }
     state.reportBlocks[1] += kCrLf;
-    if (state.sectionFlags[2] != 0 || state.sectionFlags[3] != 0) writeTable(state);
+    if (state.sections.linesListed(ReportKind::Transmission) ||
+        state.sections.mobilesListed(ReportKind::Transmission))
+        writeTable(state);
 }
 
 } // namespace overzicht

@@ -44,9 +44,9 @@ void putRow(QString& b, const SourceRecord& s, const SourceResult& r,
 } // namespace
 
 void writeEmissionReport(State& state) {
-    const bool lines = state.sectionFlags[1] != 0;
-    writeTitle(state, 3);
-    if (state.sectionFlags[0] != 0) writeProject(state, lines ? 74 : 63, 2);
+    const bool lines = state.sections.linesListed(ReportKind::Emission);
+    writeTitle(state);
+    if (state.sections.projectBlock()) writeProject(state, lines ? 74 : 63, 2);
 
     QString& b = state.reportBlocks[2];
     b += rule(kWidth);
@@ -55,7 +55,7 @@ void writeEmissionReport(State& state) {
     put(b, spaces(55), spaces(4), kHeadDbA, spaces(6), kHeadMetre, spaces(3), periodHeadings(),
         spaces(2), periodHeadings(), kCrLf, rule(kWidth));
     for (int kind = 0; kind < kKinds; ++kind) {
-        if (state.sectionFlags[kind + 1] == 0) continue;
+        if (!state.sections.sourcesListed(ReportKind::Emission, kind)) continue;
         for (int i = 1; i <= state.sourceCount[kind]; ++i) {
             const auto n = static_cast<std::size_t>(i);
             putRow(b, state.sources[kind][n], state.results[kind][n], state.correctedLw[kind][n]);

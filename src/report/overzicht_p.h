@@ -25,7 +25,7 @@ QString field(const QString& text, int width);
 // Right-aligned value, or "---" right-aligned in the same width for a missing one.
 QString colOrMissing(bool missing, double value, QStringView format, int width);
 
-void writeTitle(State& state, int reportKind);
+void writeTitle(State& state);
 // The project block with "Datum : " ending its first line at dateColumn characters after
 // the label ("Projectnummer  : ").
 void writeProject(State& state, int dateColumn, int emptyLinesAfter);

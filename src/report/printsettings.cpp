@@ -1,6 +1,6 @@
 #include "report/printsettings.h"
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 
 namespace orv {
 namespace {

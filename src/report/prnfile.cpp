@@ -1,13 +1,16 @@
 #include "report/prnfile.h"
 
-#include "app/fileio.h"
-#include "app/win1252.h"
+#include "base/fileio.h"
+#include "base/win1252.h"
 
 namespace orv {
 
+QByteArray prnBytes(const QString& overviewText) {
+    return toWin1252(overviewText) + QByteArrayLiteral("\r\n");
+}
+
 FileError writePrnFile(const QString& path, const QString& overviewText) {
-    QByteArray bytes = toWin1252(overviewText);
-    bytes.append("\r\n");
+    const QByteArray bytes = prnBytes(overviewText);
     return saveFile(path, [&bytes](QIODevice& device) { return writeBytes(device, bytes); });
 }
 

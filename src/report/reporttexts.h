@@ -4,6 +4,8 @@
 // digits, the em dash, the multiplication sign and the bullet are single characters that
 // Windows-1252 holds, so they survive the "*.prn" file unchanged.
 
+#include "base/reportkind.h"
+
 #include <QStringView>
 
 namespace orv::texts {
@@ -14,18 +16,19 @@ inline constexpr QStringView kTitleTransmission =
     u"OVERDRACHTSBEREKENING VOLGENS REKENMETHODE I HMRI:1999";
 inline constexpr QStringView kTitleEmission = u"GECUMULEERDE GELUIDSEMISSIE (VERVANGENDE PUNTBRON)";
 
-// The title of report kind 1..3; empty for another kind.
-constexpr QStringView reportTitle(int reportKind) {
+// The title of a report; empty before any command ran.
+constexpr QStringView reportTitle(ReportKind reportKind) {
     switch (reportKind) {
-    case 1:
+    case ReportKind::Cb:
         return kTitleCb;
-    case 2:
+    case ReportKind::Transmission:
         return kTitleTransmission;
-    case 3:
+    case ReportKind::Emission:
         return kTitleEmission;
-    default:
-        return {};
+    case ReportKind::None:
+        break;
     }
+    return {};
 }
 
 // Project and parameter blocks: the label, padded to 15 characters, then ": ".

@@ -1,6 +1,6 @@
 #include "report/sheet.h"
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "calc/calcmath.h"
 #include "report/sheetsolve.h"
 
@@ -19,7 +19,7 @@ using Status = SheetReduction::Status;
 namespace {
 
 bool listed(const State& state, int kind) {
-    return state.sectionFlags[2 + kind] != 0;
+    return state.sections.sourcesListed(ReportKind::Transmission, kind);
 }
 
 bool contributes(const SourceResult& r, int p) {
@@ -186,7 +186,7 @@ QString notFeasibleText() {
 
 Sheet buildSheet(const State& state, const SheetLimits& limits) {
     Sheet sheet;
-    if (state.reportKind != 2) return sheet;
+    if (state.reportKind != ReportKind::Transmission) return sheet;
     PeriodEnergy energy[kPeriods];
     for (int p = 0; p < kPeriods; ++p) {
         energy[p] = periodEnergy(state, p);

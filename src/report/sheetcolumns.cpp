@@ -1,6 +1,6 @@
 #include "report/sheetcolumns.h"
 
-#include "app/numberformat.h"
+#include "base/numberformat.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "report/sheetexport.h"
 
-#include "app/fileio.h"
+#include "base/fileio.h"
 
 namespace orv {
 

@@ -3,7 +3,7 @@
 // into a spreadsheet as numbers, since the cells carry the locale's decimal separator) and
 // CSV for a file.
 
-#include "app/fileerror.h"
+#include "base/fileerror.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "report/sheetlimits.h"
 
-#include "app/numberformat.h"
+#include "base/numberformat.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 #include "app/mainstate.h"
 #include "model/state.h"
-#include "ui/frmsplash.h"
-#include "ui/frmstart.h"
-#include "ui/qtplatform.h"
+#include "ui/platform/qtplatform.h"
+#include "ui/shell/frmsplash.h"
+#include "ui/shell/frmstart.h"
 
 #include <memory>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The project and settings files: sizes, byte layout, round trips, damaged input and failing
 // writes; and the committed examples against their generator.
-#include "app/fileio.h"
 #include "app/projectfile.h"
 #include "app/settingsfile.h"
-#include "app/win1252.h"
-#include "common/testregistry.h"
+#include "base/fileio.h"
+#include "base/win1252.h"
+#include "common/testmain.h"
 #include "examples.h"
 #include "testdata.h"
 
@@ -291,5 +291,5 @@ private slots:
     }
 };
 
-ORV_TEST(TestFiles)
+ORV_TEST_MAIN(TestFiles)
 #include "tst_files.moc"

@@ -3,10 +3,10 @@
 #include "app/mainstate.h"
 #include "app/projectfile.h"
 #include "app/settingsfile.h"
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
-#include "common/testregistry.h"
+#include "common/testmain.h"
 
 #include <QDir>
 #include <QFile>
@@ -368,5 +368,5 @@ private slots:
     }
 };
 
-ORV_TEST(TestMainState)
+ORV_TEST_MAIN(TestMainState)
 #include "tst_mainstate.moc"

@@ -1,7 +1,7 @@
 #pragma once
 // Builders for small projects in a fresh state, so that each test says only what matters.
 
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "model/state.h"
 
 #include <cmath>

@@ -2,12 +2,14 @@
 // with the window's), its failures with their Dutch messages and exit statuses, and the two
 // small gaps beside it (--version, a folder given to dump).
 
-#include "app/numberformat.h"
+#include "app/calculationrun.h"
 #include "app/projectfile.h"
-#include "calc/commands.h"
+#include "base/numberformat.h"
 #include "cli/commands.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
+#include "common/guards.h"
+#include "common/testmain.h"
 #include "report/sheet.h"
 #include "testdata.h"
 
@@ -45,7 +47,7 @@ Sheet exampleSheet(const SheetLimits& limits) {
     if (!readProjectFile(kExample, *s).ok()) return {};
     orvtest::FakePlatform platform;
     orvtest::FakeMainView view;
-    runCalculationCommand(*s, platform, view, 2);
+    runCalculationCommand(*s, platform, view, ReportKind::Transmission);
     return buildSheet(*s, limits);
 }
 
@@ -60,6 +62,8 @@ SheetLimits limits() {
 
 class TestCliSheet : public QObject {
     Q_OBJECT
+    orvtest::DecimalSeparatorGuard decimal_{QLatin1Char(',')};
+
 private slots:
     void cleanup() { setDecimalSeparator(QLatin1Char(',')); }
 
@@ -137,5 +141,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliSheet)
+ORV_TEST_MAIN(TestCliSheet)
 #include "tst_cli_sheet.moc"

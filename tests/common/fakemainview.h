@@ -17,20 +17,16 @@ public:
     void setStatusText(int panel, const QString& text) override { panels[panel] = text; }
     QString statusText(int panel) const override { return panels.value(panel); }
     void setCaption(const QString& text) override { caption = text; }
-    void showForm(orv::FormId form, bool modal) override
-    {
+    void showForm(orv::FormId form, bool modal) override {
         open.insert(form);
         calls.append(QStringLiteral("show:%1%2").arg(int(form)).arg(modal ? "m" : ""));
-        if (modal)
-            open.remove(form); // a modal form is closed again when the call returns
+        if (modal) open.remove(form); // a modal form is closed again when the call returns
     }
-    void closeForm(orv::FormId form) override
-    {
+    void closeForm(orv::FormId form) override {
         open.remove(form);
         calls.append(QStringLiteral("close:%1").arg(int(form)));
     }
-    void endProcess() override
-    {
+    void endProcess() override {
         ended = true;
         calls.append(QStringLiteral("end"));
     }

@@ -2,7 +2,7 @@
 // A scripted Platform: answers come from queues the test fills, and every message box,
 // input box and dialog is recorded so that a test asserts the exact Dutch text.
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 #include <QList>
 #include <QQueue>
@@ -21,61 +21,51 @@ struct RecordedMessage {
 class FakePlatform : public orv::Platform {
 public:
     int messageBox(const QString& text, orv::MsgIcon icon, orv::MsgButtons buttons,
-                   const QString& caption) override
-    {
+                   const QString& caption) override {
         messages.append({text, icon, buttons, caption});
         log.append(QStringLiteral("message:") + caption);
-        if (!answers.isEmpty())
-            return answers.dequeue();
+        if (!answers.isEmpty()) return answers.dequeue();
         return buttons == orv::MsgButtons::YesNo ? orv::kAnswerNo : orv::kAnswerOk;
     }
     QString inputBox(const QString& prompt, const QString& caption,
-                     const QString& defaultText) override
-    {
+                     const QString& defaultText) override {
         inputPrompts.append(prompt);
         inputCaptions.append(caption);
         inputDefaults.append(defaultText);
         log.append(QStringLiteral("input:") + caption);
         return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
     }
-    orv::FileDialogAnswer openFileDialog(const orv::FileDialogRequest& request) override
-    {
+    orv::FileDialogAnswer openFileDialog(const orv::FileDialogRequest& request) override {
         openRequests.append(request);
         log.append(QStringLiteral("open-dialog"));
         return openAnswers.isEmpty() ? orv::FileDialogAnswer{} : openAnswers.dequeue();
     }
-    orv::FileDialogAnswer saveFileDialog(const orv::FileDialogRequest& request) override
-    {
+    orv::FileDialogAnswer saveFileDialog(const orv::FileDialogRequest& request) override {
         saveRequests.append(request);
         log.append(QStringLiteral("save-dialog"));
         return saveAnswers.isEmpty() ? orv::FileDialogAnswer{} : saveAnswers.dequeue();
     }
-    void setBusy(bool on) override
-    {
+    void setBusy(bool on) override {
         busy = on;
         log.append(on ? QStringLiteral("busy") : QStringLiteral("idle"));
     }
-    bool startProgram(const QString& program) override
-    {
+    bool startProgram(const QString& program) override {
         startedPrograms.append(program);
         return startSucceeds;
     }
-    void openMail(const QString& address, const QString& subject) override
-    {
+    void openMail(const QString& address, const QString& subject) override {
         mails.append(address + QLatin1Char('|') + subject);
     }
     QString currentDirectory() const override { return currentDir; }
-    bool setCurrentDirectory(const QString& folder) override
-    {
+    bool setCurrentDirectory(const QString& folder) override {
         currentDir = folder;
         log.append(QStringLiteral("cd:") + folder);
         return true;
     }
-    bool composeSections(int reportKind, std::array<int, 4>& flags) override
-    {
+    bool composeSections(orv::ReportKind reportKind, orv::Sections& chosen) override {
         sectionKinds.append(reportKind);
         log.append(QStringLiteral("sections"));
-        flags = sectionFlags;
+        chosen = sections;
         return sectionsConfirm;
     }
 
@@ -84,7 +74,7 @@ public:
     QQueue<QString> inputAnswers;
     QQueue<orv::FileDialogAnswer> openAnswers;
     QQueue<orv::FileDialogAnswer> saveAnswers;
-    std::array<int, 4> sectionFlags{1, 1, 1, 1};
+    orv::Sections sections = *orv::Sections::fromText(QStringLiteral("1111"));
     bool sectionsConfirm = true;
     bool startSucceeds = true;
     QString currentDir = QStringLiteral("/");
@@ -94,12 +84,16 @@ public:
     QStringList inputPrompts, inputCaptions, inputDefaults;
     QList<orv::FileDialogRequest> openRequests, saveRequests;
     QStringList startedPrograms, mails;
-    QList<int> sectionKinds;
+    QList<orv::ReportKind> sectionKinds;
     QStringList log;
     bool busy = false;
 };
 
-inline orv::FileDialogAnswer chosen(const QString& path) { return {false, path}; }
-inline orv::FileDialogAnswer cancelled() { return {true, QString()}; }
+inline orv::FileDialogAnswer chosen(const QString& path) {
+    return {false, path};
+}
+inline orv::FileDialogAnswer cancelled() {
+    return {true, QString()};
+}
 
 } // namespace orvtest

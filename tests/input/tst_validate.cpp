@@ -1,5 +1,5 @@
-#include "app/numberformat.h"
-#include "common/testregistry.h"
+#include "base/numberformat.h"
+#include "common/testmain.h"
 #include "input/validate.h"
 
 using namespace orv;
@@ -156,5 +156,5 @@ private:
     QChar saved_;
 };
 
-ORV_TEST(TestValidate)
+ORV_TEST_MAIN(TestValidate)
 #include "tst_validate.moc"

@@ -2,12 +2,13 @@
 // they were measured, and the report as an A4 PDF of the renderer's pages.
 
 #include "../report/tst_renderer_fixture.h"
-#include "app/numberformat.h"
-#include "common/testregistry.h"
+#include "base/numberformat.h"
+#include "common/guards.h"
+#include "common/recordingsurface.h"
+#include "common/testmain.h"
 #include "print/paintersurface.h"
 #include "print/pdfreport.h"
 #include "report/drukoverzicht.h"
-#include "report/recordingsurface.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -129,12 +130,12 @@ private slots:
         QFETCH(int, mobiles);
         QFETCH(int, orientation);
         QFETCH(int, size);
-        setDecimalSeparator(QLatin1Char(','));
+        const orvtest::DecimalSeparatorGuard separator(QLatin1Char(','));
         const auto st = orvtest::makeReportState(kind, lines, mobiles, orientation, size);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        const PdfOutcome outcome = renderReportPdf(*st, buffer);
-        QVERIFY(outcome.ok);
+        const PdfResult outcome = renderReportPdf(*st, buffer);
+        QVERIFY(outcome.error.ok());
         const QString pdf = QString::fromLatin1(buffer.data());
         QVERIFY(pdf.startsWith("%PDF-"));
         static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
@@ -161,5 +162,5 @@ private slots:
     }
 };
 
-ORV_TEST(TestPrint)
+ORV_GUI_TEST_MAIN(TestPrint)
 #include "tst_print.moc"

@@ -3,13 +3,14 @@
 // written again from a faulty build cannot pass unnoticed. Also a damaged silent period.
 // ORNAVELD_UPDATE_GOLDEN=1 writes the golden files instead of comparing them.
 
-#include "app/numberformat.h"
+#include "app/calculationrun.h"
 #include "app/projectfile.h"
-#include "app/win1252.h"
-#include "calc/commands.h"
+#include "base/numberformat.h"
+#include "base/win1252.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
-#include "common/testregistry.h"
+#include "common/guards.h"
+#include "common/testmain.h"
 #include "overzichtfixture.h"
 #include "report/overzicht.h"
 #include "testdata.h"
@@ -165,15 +166,11 @@ private slots:
         for (int i = 0; i < 4; ++i)
             st->sources[0][i].surchargeKx = static_cast<qint16>(surcharges[i]);
 
-        const QChar before = decimalSeparator();
-        setDecimalSeparator(sep);
+        const orvtest::DecimalSeparatorGuard separator(sep);
         FakePlatform platform;
-        for (int i = 0; i < 4; ++i)
-            platform.sectionFlags[static_cast<std::size_t>(i)] = flags.at(i) == QLatin1Char('1');
+        platform.sections = *Sections::fromText(flags);
         FakeMainView view;
-        const CommandStatus status = runCalculationCommand(*st, platform, view, kind);
-        setDecimalSeparator(before);
-        QCOMPARE(status, CommandStatus::Done);
+        QVERIFY(runCalculationCommand(*st, platform, view, static_cast<ReportKind>(kind)).done());
         const QString text = reportText(*st);
 
         QFile golden(goldenPath(file));
@@ -195,9 +192,7 @@ private slots:
         }
         checkStructure(text, *st, kind, flags, sep, notes);
         // Building again gives the same text: nothing accumulates between runs.
-        setDecimalSeparator(sep);
-        MaakOverzicht(*st, kind);
-        setDecimalSeparator(before);
+        MaakOverzicht(*st);
         QCOMPARE(reportText(*st), text);
     }
 
@@ -207,12 +202,12 @@ private slots:
         auto st = orvtest::makeReportState(2, 2, 0);
         st->results[0][1].cb[2] = kSilent;
         st->results[0][1].laeq[2] = 55;
-        MaakOverzicht(*st, 2);
+        MaakOverzicht(*st);
         const QString row = lineStarting(reportLines(reportText(*st)), "Route 001");
         QCOMPARE(row.right(14), QStringLiteral("    ---    ---"));
         QCOMPARE(st->totalLaeq[2], st->results[0][2].laeq[2]);
     }
 };
 
-ORV_TEST(TestOverzichtGolden)
+ORV_TEST_MAIN(TestOverzichtGolden)
 #include "tst_overzicht_golden.moc"

@@ -1,7 +1,7 @@
 // The print settings dialog's logic and the report-section choice.
 
-#include "app/win1252.h"
-#include "common/testregistry.h"
+#include "base/win1252.h"
+#include "common/testmain.h"
 #include "report/printsettings.h"
 #include "report/sections.h"
 
@@ -76,36 +76,43 @@ private slots:
         QCOMPARE(stored.printFontName.size(), kPrintFontNameWidth);
     }
 
-    void sectionBoxes_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<QString>("flags");
-        QTest::newRow("1") << 1
-                           << QStringList{"Projectgegevens", "Lijnbron/rijroute",
-                                          "Mobiele/vaste bron", ""}
-                           << "1110";
-        QTest::newRow("2") << 2
-                           << QStringList{"Projectgegevens", "Rekenparameters", "Lijnbron/rijroute",
-                                          "Mobiele/vaste bron"}
-                           << "1111";
-        QTest::newRow("3") << 3
-                           << QStringList{"Projectgegevens", "Lijnbron/rijroute",
-                                          "Mobiele/vaste bron", ""}
-                           << "1110";
-        QTest::newRow("other kind") << 0 << QStringList{"", "", "", ""} << "0000";
+    // Which box answers which question: the boxes mean other parts in each report.
+    void sectionQuestions_data() {
+        QTest::addColumn<ReportKind>("kind");
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<QString>("answers"); // project, parameters, lines, mobiles
+        QTest::newRow("Cb lines only") << ReportKind::Cb << "0100"
+                                       << "0010";
+        QTest::newRow("Cb mobiles only") << ReportKind::Cb << "0010"
+                                         << "0001";
+        QTest::newRow("transmission parameters") << ReportKind::Transmission << "0100"
+                                                 << "0100";
+        QTest::newRow("transmission lines") << ReportKind::Transmission << "0010"
+                                            << "0010";
+        QTest::newRow("transmission mobiles") << ReportKind::Transmission << "1001"
+                                              << "1001";
+        QTest::newRow("emission both") << ReportKind::Emission << "0110"
+                                       << "0011";
     }
-    void sectionBoxes() {
-        QFETCH(int, kind);
-        QFETCH(QStringList, captions);
-        QFETCH(QString, flags);
-        QStringList shownCaptions;
+    void sectionQuestions() {
+        QFETCH(ReportKind, kind);
+        QFETCH(QString, boxes);
+        QFETCH(QString, answers);
+        const Sections s = *Sections::fromText(boxes);
+        const QString got =
+            QString::number(s.projectBlock()) + QString::number(s.parameterBlock(kind)) +
+            QString::number(s.linesListed(kind)) + QString::number(s.mobilesListed(kind));
+        QCOMPARE(got, answers);
+        QCOMPARE(s.text(), boxes);
+        // Every report opens its dialog complete: each box it offers is ticked.
         for (int box = 0; box < 4; ++box)
-            shownCaptions << sectionCaption(kind, box).toString();
-        QCOMPARE(shownCaptions, captions);
-        QCOMPARE(defaultSectionsText(kind), flags);
-        QVERIFY(sectionCaption(kind, 4).isEmpty());
+            QCOMPARE(Sections::initial(kind).box(box), !sectionCaption(kind, box).isEmpty());
+    }
+    void sectionsText() {
+        QVERIFY(!Sections::fromText(QStringLiteral("111")));
+        QVERIFY(!Sections::fromText(QStringLiteral("1121")));
     }
 };
 
-ORV_TEST(TestPrintSettings)
+ORV_TEST_MAIN(TestPrintSettings)
 #include "tst_printsettings.moc"

@@ -1,9 +1,9 @@
 // Paging of the printed report: page furniture, the break thresholds, the continuation
 // headings, printer and preview page turns.
 
-#include "common/testregistry.h"
+#include "common/recordingsurface.h"
+#include "common/testmain.h"
 #include "report/drukoverzicht.h"
-#include "report/recordingsurface.h"
 #include "tst_renderer_fixture.h"
 
 #include <QtTest>
@@ -23,8 +23,7 @@ std::vector<RecordedOp> sourceRows(const RecordingSurface& s) {
 }
 
 void setSections(State& st, const QString& flags) {
-    for (int i = 0; i < 4; ++i)
-        st.sectionFlags[i] = flags[i] == QLatin1Char('1') ? 1 : 0;
+    st.sections = *Sections::fromText(flags);
 }
 
 const QString kTitles[4] = {
@@ -89,7 +88,7 @@ void TestRendererPaging::pageBreaks() {
 
     const auto st = orvtest::makeReportState(kind, lines, mobiles, orientation);
     setSections(*st, sections);
-    QCOMPARE(pageBreakThreshold(kind, orientation), threshold);
+    QCOMPARE(pageBreakThreshold(st->reportKind, orientation), threshold);
     RecordingSurface s;
     const int pages = DrukOverzicht(s, *st, preview);
     QCOMPARE(pages == 1, lines + mobiles == 5);
@@ -210,5 +209,5 @@ void TestRendererPaging::tableHeadingsNeverStandAlone() {
     }
 }
 
-ORV_TEST(TestRendererPaging)
+ORV_TEST_MAIN(TestRendererPaging)
 #include "tst_renderer.moc"

@@ -2,9 +2,9 @@
 // States for the renderer tests, filled by hand so that the layout is tested apart from
 // the calculation: every source has distinct, recognisable values.
 
-#include "app/win1252.h"
+#include "base/win1252.h"
+#include "common/recordingsurface.h"
 #include "model/state.h"
-#include "report/recordingsurface.h"
 
 #include <memory>
 #include <QString>
@@ -24,9 +24,8 @@ inline std::unique_ptr<orv::State> makeReportState(int kind, int lines, int mobi
                                                    int orientation = 1, int size = 8) {
     using namespace orv;
     auto st = std::make_unique<State>();
-    st->reportKind = kind;
-    for (int i = 0; i < 4; ++i)
-        st->sectionFlags[i] = kind == 2 || i < 3 ? 1 : 0;
+    st->reportKind = static_cast<ReportKind>(kind);
+    st->sections = Sections::initial(st->reportKind);
     st->settings.userName = fixedText(u"ing. J. de Vries", kUserNameWidth);
     st->settings.paperOrientation = static_cast<qint16>(orientation);
     st->settings.printFontName = fixedText(u"Courier New", kPrintFontNameWidth);

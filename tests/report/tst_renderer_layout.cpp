@@ -1,10 +1,11 @@
 // Placement on the printed page: every value ends at its column by its measured width, in a
 // fixed-pitch and in a proportional font; surcharge marks; damaged counts and sizes.
 
-#include "app/numberformat.h"
-#include "common/testregistry.h"
+#include "base/numberformat.h"
+#include "common/guards.h"
+#include "common/recordingsurface.h"
+#include "common/testmain.h"
 #include "report/drukoverzicht.h"
-#include "report/recordingsurface.h"
 #include "tst_renderer_fixture.h"
 
 #include <QtTest>
@@ -36,11 +37,15 @@ RecordingSurface render(const State& st, bool proportional) {
 class TestRendererLayout : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { setDecimalSeparator(QLatin1Char(',')); }
+    void initTestCase() { separator_.emplace(QLatin1Char(',')); }
+    void cleanupTestCase() { separator_.reset(); }
     void columnEnds_data();
     void columnEnds();
     void surchargeMarks();
     void damagedCountsAndSize();
+
+private:
+    std::optional<orvtest::DecimalSeparatorGuard> separator_;
 };
 
 void TestRendererLayout::columnEnds_data() {
@@ -147,5 +152,5 @@ void TestRendererLayout::damagedCountsAndSize() {
     QCOMPARE(s.find(QStringLiteral("Totaal")).size(), 1u);
 }
 
-ORV_TEST(TestRendererLayout)
+ORV_TEST_MAIN(TestRendererLayout)
 #include "tst_renderer_layout.moc"

@@ -1,11 +1,13 @@
 // The calculation sheet: shares of the period energy, what one source alone must give up to
 // meet a limit (checked by applying the rounded value in a new run), and the export texts.
 
-#include "app/numberformat.h"
+#include "app/calculationrun.h"
+#include "base/numberformat.h"
 #include "calc/calcfixture.h"
-#include "calc/commands.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
+#include "common/guards.h"
+#include "common/testmain.h"
 #include "report/sheet.h"
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
@@ -22,7 +24,7 @@ namespace {
 bool runTransmission(State& s) {
     orvtest::FakePlatform platform;
     orvtest::FakeMainView view;
-    return runCalculationCommand(s, platform, view, 2) == CommandStatus::Done;
+    return runCalculationCommand(s, platform, view, ReportKind::Transmission).done();
 }
 
 // Three mobile sources alike but for their day hours 6, 3.6 and 2.4: 50, 30 and 20 % of the
@@ -65,8 +67,9 @@ Q_DECLARE_METATYPE(Case)
 
 class TestSheet : public QObject {
     Q_OBJECT
+    orvtest::DecimalSeparatorGuard decimal_{QLatin1Char(',')};
+
 private slots:
-    void init() { setDecimalSeparator(QLatin1Char(',')); }
 
     void shares() {
         const auto s = ran(fiftyThirtyTwenty);
@@ -229,5 +232,5 @@ private:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSheet)
+ORV_TEST_MAIN(TestSheet)
 #include "tst_sheet.moc"

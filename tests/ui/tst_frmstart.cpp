@@ -1,10 +1,10 @@
 #include "app/mainstate.h"
 #include "app/projectfile.h"
 #include "app/settingsfile.h"
-#include "app/win1252.h"
+#include "base/win1252.h"
 #include "common/fakeplatform.h"
-#include "common/testregistry.h"
-#include "ui/frmstart.h"
+#include "common/testmain.h"
+#include "ui/shell/frmstart.h"
 
 #include <QAction>
 #include <QLabel>
@@ -137,5 +137,5 @@ private slots:
     }
 };
 
-ORV_TEST(TestFrmStart)
+ORV_GUI_TEST_MAIN(TestFrmStart)
 #include "tst_frmstart.moc"

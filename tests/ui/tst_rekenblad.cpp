@@ -1,16 +1,18 @@
 // The calculation sheet window on the bundled example: sorting by a header click, red
 // margins from the limits typed, and what "Kopiëren" and "Opslaan als CSV" hand over.
 
-#include "app/numberformat.h"
+#include "app/calculationrun.h"
 #include "app/projectfile.h"
-#include "calc/commands.h"
+#include "base/numberformat.h"
 #include "cli/commands.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
+#include "common/guards.h"
+#include "common/testmain.h"
 #include "report/sheetcolumns.h"
 #include "testdata.h"
+#include "ui/platform/uihelpers.h"
 #include "ui/rekenblad/frmrekenblad.h"
-#include "ui/uihelpers.h"
 
 #include <memory>
 #include <QApplication>
@@ -37,7 +39,7 @@ struct Harness {
     Harness() {
         readProjectFile(kExample, *state);
         orvtest::FakeMainView view;
-        runCalculationCommand(*state, platform, view, 2);
+        runCalculationCommand(*state, platform, view, ReportKind::Transmission);
         window = std::make_unique<frmRekenblad>(*state, platform);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -64,8 +66,9 @@ struct Harness {
 
 class TestRekenblad : public QObject {
     Q_OBJECT
+    orvtest::DecimalSeparatorGuard decimal_{QLatin1Char(',')};
+
 private slots:
-    void init() { setDecimalSeparator(QLatin1Char(',')); }
 
     void headerClickSorts() {
         Harness h;
@@ -145,5 +148,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRekenblad)
+ORV_GUI_TEST_MAIN(TestRekenblad)
 #include "tst_rekenblad.moc"

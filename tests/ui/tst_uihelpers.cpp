@@ -1,6 +1,6 @@
-#include "common/testregistry.h"
-#include "ui/qtplatform.h"
-#include "ui/uihelpers.h"
+#include "common/testmain.h"
+#include "ui/platform/qtplatform.h"
+#include "ui/platform/uihelpers.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -78,5 +78,5 @@ private slots:
     }
 };
 
-ORV_TEST(TestUiHelpers)
+ORV_GUI_TEST_MAIN(TestUiHelpers)
 #include "tst_uihelpers.moc"

@@ -1,10 +1,10 @@
 #include "ui/rekenblad/frmrekenblad.h"
 
-#include "app/numberformat.h"
+#include "base/numberformat.h"
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
 #include "report/sheetlimits.h"
-#include "ui/uihelpers.h"
+#include "ui/platform/uihelpers.h"
 
 #include <QClipboard>
 #include <QGridLayout>

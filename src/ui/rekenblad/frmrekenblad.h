@@ -4,7 +4,7 @@
 // sheet to the clipboard or to a CSV file. The sheet itself is built in the core; this window
 // binds it to controls.
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "model/state.h"
 #include "report/sheet.h"
 

@@ -1,1 +1,0 @@
-list(APPEND BENCH_SOURCES bench_files.cpp)

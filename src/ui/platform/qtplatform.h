@@ -1,0 +1,49 @@
+#pragma once
+// The desktop's Platform: Qt message boxes, input box, file dialogs, the busy pointer,
+// programs and mail.
+
+#include "base/platform.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+namespace orv {
+
+// "Bestand Ornaveld (*.orv)|*.orv" as Qt writes a filter: "Bestand Ornaveld (*.orv)". Pairs
+// of description and pattern become ";;"-separated entries, each "description (patterns)"
+// with a pattern list "*.txt;*.csv" written with spaces.
+QString qtFileFilter(const QString& filter);
+// The suffix a typed name gets when it has none: "orv" for "*.orv"; empty otherwise.
+QString defaultSuffix(const QString& filter);
+// The programs tried, in order, when "calc.exe" is asked for on a system without it.
+QStringList calculatorCandidates(const QString& program);
+
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(QWidget* window = nullptr) : window_(window) {}
+    ~QtPlatform() override;
+    // Dialogs are centred on this window.
+    void setWindow(QWidget* window) { window_ = window; }
+
+    int messageBox(const QString& text, MsgIcon icon, MsgButtons buttons,
+                   const QString& caption) override;
+    QString inputBox(const QString& prompt, const QString& caption,
+                     const QString& defaultText) override;
+    FileDialogAnswer openFileDialog(const FileDialogRequest& request) override;
+    FileDialogAnswer saveFileDialog(const FileDialogRequest& request) override;
+    void setBusy(bool busy) override;
+    bool startProgram(const QString& program) override;
+    void openMail(const QString& address, const QString& subject) override;
+    QString currentDirectory() const override;
+    bool setCurrentDirectory(const QString& folder) override;
+    bool composeSections(ReportKind reportKind, Sections& sections) override;
+
+private:
+    FileDialogAnswer fileDialog(const FileDialogRequest& request, bool save);
+
+    QPointer<QWidget> window_;
+    int busyDepth_ = 0;
+};
+
+} // namespace orv

@@ -1,0 +1,59 @@
+#include "ui/platform/uihelpers.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+namespace orv {
+namespace {
+
+bool isField(const QWidget* w) {
+    // A combo box's popup list belongs to the combo box, not to the form.
+    if (qobject_cast<const QAbstractItemView*>(w)) {
+        const QWidget* parent = w->parentWidget();
+        return !(parent && parent->inherits("QComboBoxPrivateContainer"));
+    }
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QPlainTextEdit*>(w);
+}
+
+} // namespace
+
+void setFieldBackground(QWidget* field, const QColor& colour) {
+    QPalette palette = field->palette();
+    // Both groups: a disabled field keeps the colour it is given, not the style's grey.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, colour);
+        palette.setColor(group, QPalette::Button, colour);
+    }
+    field->setPalette(palette);
+    if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit())
+        combo->lineEdit()->setPalette(palette);
+}
+
+QColor fieldBackground(const QWidget* field) {
+    return field->palette().color(QPalette::Base);
+}
+
+void SetFieldColours(QWidget* form, const QColor& enabledColour, const QColor& disabledColour) {
+    const QList<QWidget*> children = form->findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        if (isField(w)) setFieldBackground(w, w->isEnabled() ? enabledColour : disabledColour);
+    }
+}
+
+void paintGradient(QPainter& painter, const QRect& area, const QColor& start, const QColor& end) {
+    const int height = area.height();
+    if (height <= 0) return;
+    const int span = std::max(1, height - 1);
+    for (int y = 0; y < height; ++y) {
+        auto mix = [&](int a, int b) { return a + (b - a) * y / span; };
+        painter.setPen(QColor(mix(start.red(), end.red()), mix(start.green(), end.green()),
+                              mix(start.blue(), end.blue())));
+        painter.drawLine(area.left(), area.top() + y, area.right(), area.top() + y);
+    }
+}
+
+} // namespace orv

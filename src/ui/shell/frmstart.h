@@ -1,0 +1,77 @@
+#pragma once
+// The main window: a multiple-document frame with the menus, the toolbar and the two
+// status-bar panels. It only shows what MainState tells it and forwards every command to it.
+
+#include "app/mainview.h"
+#include "base/platform.h"
+#include "model/state.h"
+
+#include <array>
+#include <functional>
+#include <QMainWindow>
+#include <QPointer>
+
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+namespace orv {
+
+class MainState;
+
+class frmStart : public QMainWindow, public MainView {
+    Q_OBJECT
+public:
+    // Builds the window that shows form; the window is deleted when it closes.
+    using FormFactory = std::function<QWidget*(QWidget* parent)>;
+
+    frmStart(State& state, Platform& platform, QWidget* parent = nullptr);
+    ~frmStart() override;
+
+    void setMainState(MainState* mainState) { mainState_ = mainState; }
+    // The window of another form; without one the input form is an informative child and
+    // the about window a message box.
+    void setFormFactory(FormId form, FormFactory factory);
+
+    QAction* menuAction(MenuItem item) const;
+    // Toolbar entry 1..14 (separators included).
+    QAction* toolbarEntry(int index) const;
+    // "Berekening", not on the menu bar: the input form pops it up.
+    QMenu* berekeningMenu() const { return berekening_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    bool processEnded() const { return ended_; }
+    bool isFormOpen(FormId form) const;
+
+    void setMenuEnabled(MenuItem item, bool enabled) override;
+    void setButtonEnabled(int index, bool enabled) override;
+    void setStatusText(int panel, const QString& text) override;
+    QString statusText(int panel) const override;
+    void setCaption(const QString& caption) override;
+    void showForm(FormId form, bool modal) override;
+    void closeForm(FormId form) override;
+    void endProcess() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void ButtonSetup();
+    QWidget* createForm(FormId form);
+    QWidget* createInvoerSummary();
+    void showAbout();
+
+    State& state_;
+    Platform& platform_;
+    MainState* mainState_ = nullptr;
+    QMdiArea* mdi_;
+    QMenu* berekening_ = nullptr;
+    QLabel* panels_[2] = {nullptr, nullptr};
+    std::array<QAction*, kMenuItemCount> menu_{};
+    std::array<QAction*, 15> toolbar_{}; // entries 1..14
+    std::array<FormFactory, 5> factories_{};
+    std::array<QPointer<QWidget>, 5> forms_{};
+    bool ended_ = false;
+};
+
+} // namespace orv

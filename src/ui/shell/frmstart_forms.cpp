@@ -1,0 +1,162 @@
+// Showing and closing the other windows of the main window.
+
+#include "app/mainstate.h"
+#include "base/helpers.h"
+#include "base/version.h"
+#include "base/win1252.h"
+#include "ui/shell/frmstart.h"
+
+#include <QDialog>
+#include <QEventLoop>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringDecoder>
+#include <QVBoxLayout>
+
+namespace orv {
+namespace {
+
+std::size_t slot(FormId form) {
+    return static_cast<std::size_t>(form);
+}
+
+// "levering.txt" may come from a Windows machine in its code page, or be written here in
+// UTF-8; both read right.
+QString readDeliveryText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.read(1 << 20);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromWin1252(bytes) : text;
+}
+
+} // namespace
+
+void frmStart::setFormFactory(FormId form, FormFactory factory) {
+    factories_[slot(form)] = std::move(factory);
+}
+
+bool frmStart::isFormOpen(FormId form) const {
+    return !forms_[slot(form)].isNull();
+}
+
+void frmStart::showForm(FormId form, bool modal) {
+    if (!modal && forms_[slot(form)]) {
+        QWidget* open = forms_[slot(form)];
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(open)) mdi_->setActiveSubWindow(sub);
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    if (form == FormId::About && !factories_[slot(form)]) {
+        showAbout();
+        return;
+    }
+    QWidget* w = createForm(form);
+    if (!w) return;
+    if (modal) {
+        if (auto* dialog = qobject_cast<QDialog*>(w)) {
+            dialog->exec();
+            delete dialog;
+            return;
+        }
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->setWindowFlag(Qt::Window, true);
+        w->setWindowModality(Qt::ApplicationModal);
+        QEventLoop loop;
+        connect(w, &QObject::destroyed, &loop, &QEventLoop::quit);
+        w->show();
+        loop.exec();
+        return;
+    }
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    if (form == FormId::Invoer) {
+        // The input form is the one document child of the frame.
+        QMdiSubWindow* sub = mdi_->addSubWindow(w);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->resize(sub->sizeHint().expandedTo(w->size()));
+        sub->show();
+        forms_[slot(form)] = sub;
+    } else {
+        w->setWindowFlag(Qt::Window, true);
+        w->show();
+        forms_[slot(form)] = w;
+    }
+}
+
+void frmStart::closeForm(FormId form) {
+    QPointer<QWidget> w = forms_[slot(form)];
+    if (!w) return;
+    forms_[slot(form)] = nullptr;
+    // A form that refuses to close stays on record as open.
+    if (!w->close()) forms_[slot(form)] = w;
+}
+
+QWidget* frmStart::createForm(FormId form) {
+    if (const FormFactory& factory = factories_[slot(form)]) return factory(this);
+    if (form == FormId::Invoer) return createInvoerSummary();
+    return nullptr;
+}
+
+// Until the input form itself is in place: what the records hold, under the file's name.
+QWidget* frmStart::createInvoerSummary() {
+    auto* w = new QWidget;
+    w->setObjectName(QStringLiteral("frmInvoer"));
+    const QString file = statusText(1);
+    w->setWindowTitle(file == kNoFileText || file.isEmpty()
+                          ? QStringLiteral("Invoerformulier")
+                          : QStringLiteral("Invoerformulier - ") + file);
+    auto* text = new QLabel(w);
+    text->setObjectName(QStringLiteral("lblInhoud"));
+    text->setText(QStringLiteral("Projectnaam: %1\nLijnbron/rijroute: %2 bronnen\n"
+                                 "Mobiele/vaste bron: %3 bronnen")
+                      .arg(trimmed(state_.project.projectName))
+                      .arg(state_.sourceCount[0])
+                      .arg(state_.sourceCount[1]));
+    auto* layout = new QVBoxLayout(w);
+    layout->addWidget(text);
+    layout->addStretch();
+    w->resize(420, 160);
+    return w;
+}
+
+void frmStart::showAbout() {
+    const QString title = QLatin1String(kProgramTitle);
+    QMessageBox box(this);
+    box.setObjectName(QStringLiteral("frmAbout"));
+    box.setWindowTitle(QStringLiteral("Info ") + title);
+    box.setIcon(QMessageBox::Information);
+    // The label text doubles "&" for a mnemonic caption; this box shows plain text.
+    const QString user =
+        trimmed(state_.settings.userNameLabel).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    const QString version = QStringLiteral(", versie %1.%2 rev%3 (Qt %4)")
+                                .arg(kVersionMajor)
+                                .arg(kVersionMinor)
+                                .arg(kVersionRevision)
+                                .arg(QLatin1String(qVersion()));
+    box.setText(QStringLiteral("Berekening van de optredende geluidsniveaus "
+                               "ten gevolge van industriële geluidsbronnen volgens de "
+                               "rekenmethode I uit de "
+                               "Handleiding meten en rekenen industrielawaai (ministerie VROM, "
+                               "1999).\n\n") +
+                title + version + QStringLiteral("\n\nGebruiker :\n") + user +
+                QStringLiteral("\n\n") + QLatin1String(kMakerName));
+    const QString delivery =
+        readDeliveryText(joinPath(state_.programFolder, QStringLiteral("levering.txt")));
+    if (!delivery.isEmpty()) box.setDetailedText(delivery);
+    QPushButton* feedback = box.addButton(QStringLiteral("Feedback"), QMessageBox::ActionRole);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+    if (box.clickedButton() == feedback) {
+        platform_.openMail(QLatin1String(kSupportAddress),
+                           QStringLiteral(" Feedback ") + title +
+                               QStringLiteral(" %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    }
+}
+
+} // namespace orv

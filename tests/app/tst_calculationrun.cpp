@@ -1,0 +1,251 @@
+// The three calculation commands as the menu runs them: what they ask, what they refuse,
+// what they leave behind.
+
+#include "app/calculationrun.h"
+#include "base/numberformat.h"
+#include "calc/calcfixture.h"
+#include "common/fakemainview.h"
+#include "common/fakeplatform.h"
+#include "common/guards.h"
+#include "common/testmain.h"
+#include "report/overzicht.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+using namespace orv;
+using namespace calctest;
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// A small site worked out by hand: a truck route and two mobile sources, the cooling unit
+// with a surcharge of 5 dB; receiver at 5 m on soft ground (so hard-ground damping), façade 3.
+std::unique_ptr<State> smallSite() {
+    auto s = freshState();
+    setReceiver(*s, 5, "zacht", 3);
+    Line route{.lwAMax = 108, .points = 4, .length = 80, .speed = 15, .amount = {40, 10, 0}};
+    route.description = QStringLiteral("Vrachtroute");
+    route.height = 1;
+    route.distanceA = 30;
+    route.distanceB = 90;
+    route.reflection = 2;
+    add(*s, route);
+    add(*s, Mobile{.lwA = 98, .lwAMax = 104, .points = 2, .amount = {6, 2, 1}, .distanceA = 40});
+    s->sources[1][1].distanceB = 90;
+    s->sources[1][1].screening = 5;
+    Mobile unit{.lwA = 90, .lwAMax = 0, .amount = {12, 4, 8}, .height = 3, .distanceA = 60};
+    unit.description = QStringLiteral("Koelunit");
+    unit.distanceB = 60;
+    add(*s, unit);
+    s->sources[1][2].surchargeKx = 5;
+    return s;
+}
+
+// The results are unchanged, apart from the two columns the geometry check writes as it goes.
+bool sameResultsBesideCheck(State& a, const State& b) {
+    for (int i = 1; i <= a.sourceCount[0]; ++i) {
+        a.results[0][i].lineLength = b.results[0][i].lineLength;
+        a.results[0][i].startCosine = b.results[0][i].startCosine;
+    }
+    return std::memcmp(&a.results, &b.results, sizeof a.results) == 0;
+}
+
+struct DamagedCase { // `kind` of the first source whose `field` is damaged
+    int command, kind;
+    const char* field;
+    double value;
+    const char* label; // empty: the command runs
+};
+
+struct Run {
+    orvtest::FakePlatform platform;
+    orvtest::FakeMainView view;
+    QStringList warnings;
+    Refusal status = Refusal::None;
+    void operator()(State& s, int kind) {
+        const Outcome run = runCalculationCommand(s, platform, view, static_cast<ReportKind>(kind));
+        status = run.refusal;
+        warnings = run.warnings;
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(DamagedCase)
+
+class TestCalculationRun : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { separator_.emplace(QLatin1Char(',')); }
+    void cleanupTestCase() { separator_.reset(); }
+
+    void handCheckedSite() {
+        auto s = smallSite();
+        Run run;
+        run(*s, 2);
+        QCOMPARE(run.status, Refusal::None);
+        // 2·80/30 = 5.33: five points wanted, four given.
+        const QString warning =
+            QStringLiteral("Bron Vrachtroute dient minimaal uit 5 bronpunten te bestaan!");
+        QCOMPARE(run.warnings, QStringList{warning});
+        QCOMPARE(run.platform.messages.size(), 1);
+        QCOMPARE(run.platform.messages[0].text, warning);
+        QCOMPARE(run.platform.log,
+                 (QStringList{"sections", "busy", "message:Waarschuwing", "idle"}));
+        QCOMPARE(run.view.calls, (QStringList{"close:0", "show:1"}));
+        QCOMPARE(run.view.panels.value(2), QStringLiteral("Berekening geluidsniveaus"));
+        QCOMPARE(s->reportKind, ReportKind::Transmission);
+        QVERIFY(s->sectionsConfirmed);
+        // Totals formed while the report was built; the unit runs whole periods, so +5 dB each.
+        const SourceResult& route = s->results[0][1];
+        const SourceResult& truck = s->results[1][1];
+        QVERIFY(near(route.transmission, 42.84707598445719));
+        QVERIFY(near(route.cm, 0.1507747269009272));
+        QVERIFY(near(route.laeq[0], 44.50092402080788));
+        QVERIFY(near(route.laeq[1], 43.25153665472488));
+        QCOMPARE(route.laeq[2], 0.0);
+        QVERIFY(near(route.lamax[0], 74.12971780381727));
+        QVERIFY(near(truck.laeq[2], 41.99081214945389));
+        QVERIFY(near(truck.lamax[2], 60.62491197877707));
+        QVERIFY(near(s->results[1][2].laeq[0], 48.031985556533684));
+        QCOMPARE(s->results[1][2].lamax[0], 0.0);
+        const double totals[3] = {56.903701489954, 56.701627176079384, 53.9969787773643};
+        const double lamax[3] = {74.12971780381727, 74.12971780381727, 60.62491197877707};
+        for (int p = 0; p < 3; ++p) {
+            QVERIFY(near(s->totalLaeq[p], totals[p]));
+            QVERIFY(near(s->totalLamax[p], lamax[p]));
+        }
+        QVERIFY(near(s->letmaal, 63.9969787773643));
+        QVERIFY(near(s->lden, 61.23336016147714));
+        QCOMPARE(s->lnight, s->totalLaeq[2]);
+        QVERIFY(reportText(*s).contains(QStringLiteral("Letmaal = 64,0 dB(A)")));
+    }
+
+    void sectionDialogCancelLeavesResults() {
+        auto s = smallSite();
+        Run first;
+        first(*s, 2);
+        const auto before = std::make_unique<State>(*s);
+        // Changed inputs would change every result, were anything calculated.
+        for (int k = 0; k < 2; ++k) {
+            for (int i = 1; i <= s->sourceCount[k]; ++i)
+                s->sources[k][i].lwA += 10;
+        }
+        Run run;
+        run.platform.sectionsConfirm = false;
+        run(*s, 2);
+        QCOMPARE(run.status, Refusal::Cancelled);
+        QVERIFY(std::memcmp(&s->results, &before->results, sizeof s->results) == 0);
+        QCOMPARE(s->totalLaeq[0], before->totalLaeq[0]);
+        QCOMPARE(s->reportBlocks[2], before->reportBlocks[2]);
+        QVERIFY(run.platform.messages.isEmpty());
+        QVERIFY(!run.platform.log.contains(QStringLiteral("busy")));
+        QVERIFY(run.view.calls.isEmpty());
+    }
+
+    void refusedMidRunPutsResultsBack() {
+        // One-decimal inputs whose triangle passes the check by a rounding hair while the
+        // receiving point lies on the route: no nearest distance, so no spacing rule.
+        auto s = smallSite();
+        Run first;
+        first(*s, 2);
+        QCOMPARE(first.status, Refusal::None);
+        const auto before = std::make_unique<State>(*s);
+        SourceRecord& route = s->sources[0][1];
+        route.length = 346.4;
+        route.distanceA = 338.7;
+        route.distanceB = 7.7;
+        route.movements[2] = 5;
+        Run run;
+        run(*s, 2);
+        QCOMPARE(run.status, Refusal::Geometry);
+        QCOMPARE(run.platform.messages.size(), 1);
+        QCOMPARE(run.platform.messages[0].text,
+                 QStringLiteral("Bron Vrachtroute: het immissiepunt ligt op de lijnbron; "
+                                "berekening niet uitgevoerd."));
+        QVERIFY(run.warnings.isEmpty());
+        QVERIFY(sameResultsBesideCheck(*s, *before));
+        QCOMPARE(route.operatingHours[2], before->sources[0][1].operatingHours[2]);
+        QCOMPARE(run.platform.log.last(), QStringLiteral("message:Waarschuwing"));
+        QVERIFY(!run.platform.busy);
+        QVERIFY(run.view.calls.isEmpty());
+    }
+
+    // One row per field label; only what a command reads is checked.
+    void damagedValue_data() {
+        table<DamagedCase>({
+            {"speed 0", {1, 0, "speed", 0, "Rijsnelheid"}},
+            {"half a point source", {1, 0, "points", 0.5, "Aantal puntbronnen"}},
+            {"no sub-sources", {1, 1, "points", 0, "Aantal deelbronnen"}},
+            {"negative length", {1, 0, "length", -1, "Lengte lijnbron/rijroute"}},
+            {"negative movements", {3, 0, "movements", -1, "Intenstiteit (vtg/periode)"}},
+            {"infinite hours", {1, 1, "hours", kInf, "Effectieve bedrijfsduur (u)"}},
+            {"sound power NaN", {2, 0, "lwA", kNaN, "Geluidsbron"}},
+            {"height 0", {2, 1, "height", 0, "Bronhoogte"}},
+            {"start NaN", {2, 0, "distanceA", kNaN, "Afstand begin"}},
+            {"end NaN", {2, 0, "distanceB", kNaN, "Afstand eind"}},
+            {"nearest NaN", {2, 1, "distanceA", kNaN, "Kleinste afstand"}},
+            {"farthest infinite", {2, 1, "distanceB", kInf, "Grootste afstand"}},
+            {"screening 32767", {2, 1, "screening", 32767, "Afscherming"}},
+            // The receiving point is named by its description.
+            {"receiver height -3", {2, 0, "receiver", -3, "Hoogte immissiepunt"}},
+            {"facade 3000", {2, 0, "facade", 3000, "Gevelreflectie"}},
+            {"kind 1 ignores the receiver", {1, 0, "receiver", kNaN, ""}},
+        });
+    }
+    void damagedValue() {
+        QFETCH(DamagedCase, row);
+        const QString field = QString::fromLatin1(row.field), label = QString::fromUtf8(row.label);
+        auto s = smallSite();
+        SourceRecord& src = s->sources[row.kind][1];
+        const QStringList names{"speed", "points", "length",    "movements", "hours",
+                                "lwA",   "height", "distanceA", "distanceB", "receiver"};
+        double* const cells[] = {&src.speed,
+                                 &src.pointCount,
+                                 &src.length,
+                                 &src.movements[1],
+                                 &src.operatingHours[2],
+                                 &src.lwA,
+                                 &src.height,
+                                 &src.distanceA,
+                                 &src.distanceB,
+                                 &s->project.receiverHeight};
+        if (field == "screening")
+            src.screening = static_cast<qint16>(row.value);
+        else if (field == "facade")
+            s->project.facadeReflection = static_cast<qint16>(row.value);
+        else
+            *cells[names.indexOf(field)] = row.value;
+        const bool receiver = field == "receiver" || field == "facade";
+        s->project.receiverDescription = fixedText(u"Woning 12", kReceiverDescriptionWidth);
+        const auto before = std::make_unique<State>(*s);
+        Run run;
+        run(*s, row.command);
+        if (label.isEmpty()) {
+            QCOMPARE(run.status, Refusal::None);
+            return;
+        }
+        QCOMPARE(run.status, Refusal::DamagedValue);
+        QCOMPARE(run.platform.messages.size(), 1);
+        QCOMPARE(run.platform.messages[0].text,
+                 (receiver ? QStringLiteral("Immissiepunt Woning 12")
+                           : QStringLiteral("Bron ") + trimmed(src.description)) +
+                     QStringLiteral(": ongeldige waarde voor ") + label +
+                     QStringLiteral("; berekening niet uitgevoerd."));
+        QCOMPARE(run.platform.messages[0].caption, QStringLiteral("Waarschuwing"));
+        QCOMPARE(run.platform.messages[0].icon, MsgIcon::Exclamation);
+        QVERIFY(!run.platform.log.contains(QStringLiteral("busy")));
+        QVERIFY(run.view.calls.isEmpty());
+        QVERIFY(sameResultsBesideCheck(*s, *before));
+    }
+
+private:
+    std::optional<orvtest::DecimalSeparatorGuard> separator_;
+};
+
+ORV_TEST_MAIN(TestCalculationRun)
+#include "tst_calculationrun.moc"

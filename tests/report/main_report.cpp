@@ -1,3 +1,0 @@
-#include "common/testregistry.h"
-
-ORV_TEST_MAIN_GUILESS

@@ -90,6 +90,12 @@ QJsonObject settingsJson(const SettingsData& s) {
 } // namespace
 
 int runDump(const QStringList& args, QTextStream& out, QTextStream& err) {
+    // A folder is no file of either kind, whatever its name ends in.
+    if (args.size() == 1 && QFileInfo(args[0]).isDir()) {
+        const FileError e = makeFileError(kErrPathFileAccess);
+        err << args[0] << ": Fout " << e.number << " - " << e.description << ".\n";
+        return kExitFile;
+    }
     const QString suffix = args.size() == 1 ? QFileInfo(args[0]).suffix().toLower() : QString();
     if (suffix != QLatin1String("orv") && suffix != QLatin1String("set")) {
         err << "Gebruik: ornaveld-cli dump FILE (een projectbestand .orv of een "

@@ -14,12 +14,13 @@ enum ExitCode : int {
     kExitFile = 3, // a file missing, unreadable or invalid
 };
 
-// Dispatches on the first argument ("dump", "results", "report", "pdf").
+// Dispatches on the first argument ("dump", "results", "report", "pdf", "sheet", "--version").
 int run(const QStringList& args, QTextStream& out, QTextStream& err);
 
 int runDump(const QStringList& args, QTextStream& out, QTextStream& err);
 int runResults(const QStringList& args, QTextStream& out, QTextStream& err);
 int runReport(const QStringList& args, QTextStream& out, QTextStream& err);
 int runPdf(const QStringList& args, QTextStream& out, QTextStream& err);
+int runSheet(const QStringList& args, QTextStream& out, QTextStream& err);
 
 } // namespace orv::cli

@@ -4,6 +4,7 @@
 
 #include "base/reportkind.h"
 #include "model/records.h"
+#include "model/sheetlimits.h"
 
 #include <array>
 #include <QString>
@@ -42,6 +43,9 @@ struct State {
     double cumulativeLw[kPeriods] = {0, 0, 0};
     double replacementHeight = 0;
     qint16 periodHours[kPeriods] = {12, 4, 8};
+
+    // Limits entered in the calculation sheet; a project reset keeps them.
+    SheetLimits sheetLimits{};
 
     // Settings file contents.
     SettingsData settings{};

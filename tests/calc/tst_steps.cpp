@@ -11,6 +11,7 @@
 #include "calc/reference.h"
 #include "calc/surcharge.h"
 #include "calcfixture.h"
+#include "common/guards.h"
 #include "common/testmain.h"
 
 #include <array>
@@ -131,6 +132,7 @@ private slots:
             // 10·(1 + 5) = 60 m is not below 40.2 m: no Cm.
             {"mobile 20/80 m, hard",
              {0, 20, 80, 5, "hard", 40.19950248448353, 0, 41.38541107680808}},
+            // Below 2.5 m soft ground damps 2 dB more than hard ground.
             {"mobile 100/400 m, soft, low receiver",
              {0, 100, 400, 1.5, "zacht", 200.00062499902347, 4.375001953115845,
               58.120633306590136}},
@@ -262,7 +264,7 @@ private slots:
     }
 
     void geometryTest() {
-        setDecimalSeparator(QLatin1Char(','));
+        const orvtest::DecimalSeparatorGuard separator(QLatin1Char(','));
         const GeometryTest t =
             orv::geometryTest(100, 50, 132.288, QStringLiteral(" Oprit  "), QStringLiteral("\r\n"));
         QVERIFY(t.outcome.done());

@@ -76,8 +76,6 @@ struct Run {
 
 } // namespace
 
-Q_DECLARE_METATYPE(DamagedCase)
-
 class TestCalculationRun : public QObject {
     Q_OBJECT
 private slots:

@@ -88,13 +88,6 @@ struct RatedCase {
 
 } // namespace
 
-Q_DECLARE_METATYPE(CbCase)
-Q_DECLARE_METATYPE(TransmissionCase)
-Q_DECLARE_METATYPE(MaxCase)
-Q_DECLARE_METATYPE(CheckCase)
-Q_DECLARE_METATYPE(TotalsCase)
-Q_DECLARE_METATYPE(RatedCase)
-
 class TestSteps : public QObject {
     Q_OBJECT
 private slots:

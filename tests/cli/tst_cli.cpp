@@ -168,15 +168,11 @@ private slots:
         QVERIFY(
             putFile(dir.filePath("groot.SET"), QByteArray(110, ' ') + QByteArray("\xF5\x01", 2)));
         save(*std::make_unique<State>(), "leeg.orv");
-        const std::pair<const char*, std::function<void(State&)>> damaged[] = {
-            {"speed", [](State& s) { s.sources[0][1].speed = qQNaN(); }},
-            {"triangle", [](State& s) { s.sources[0][1].distanceB = 30; }},
-        };
-        for (const auto& [name, damage] : damaged) {
-            auto s = site();
-            damage(*s);
-            save(*s, QString::fromLatin1(name) + ".orv");
-        }
+        auto speed = site(), triangle = site();
+        speed->sources[0][1].speed = qQNaN();
+        triangle->sources[0][1].distanceB = 30;
+        save(*speed, "speed.orv");
+        save(*triangle, "triangle.orv");
     }
 
     // Nothing on standard output; the message exact when it ends a line, else its start.

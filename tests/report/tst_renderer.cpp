@@ -79,7 +79,6 @@ void TestRendererPaging::pageBreaks() {
 
     const auto st = orvtest::makeReportState(kind, lines, mobiles, orientation);
     st->sections = *Sections::fromText(sections);
-    QCOMPARE(pageBreakThreshold(st->reportKind, orientation), threshold);
     RecordingSurface s;
     const int pages = DrukOverzicht(s, *st, preview);
     QCOMPARE(pages == 1, lines + mobiles == 5);

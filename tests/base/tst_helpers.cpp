@@ -31,20 +31,17 @@ private slots:
         QTest::addColumn<QString>("delimiter");
         QTest::addColumn<int>("limit");
         QTest::addColumn<QStringList>("fields");
-        QTest::newRow("empty middle") << "a;;c"
-                                      << ";" << -1 << QStringList{"a", "", "c"};
-        QTest::newRow("no empty last") << "a;b;"
-                                       << ";" << -1 << QStringList{"a", "b"};
-        QTest::newRow("empty text") << ""
-                                    << ";" << -1 << QStringList{};
-        QTest::newRow("one-character last") << "pomp;95;9"
-                                            << ";" << -1 << QStringList{"pomp", "95", "9"};
-        QTest::newRow("long delimiter") << "a<>b<>c"
-                                        << "<>" << -1 << QStringList{"a", "b", "c"};
-        QTest::newRow("limit keeps rest") << "a;b;c;d"
-                                          << ";" << 1 << QStringList{"a", "b", "c;d"};
-        QTest::newRow("empty delimiter") << "abc"
-                                         << "" << -1 << QStringList{"abc"};
+        const auto row = [](const char* name, const char* text, const char* delimiter, int limit,
+                            const QStringList& fields) {
+            QTest::newRow(name) << QString(text) << QString(delimiter) << limit << fields;
+        };
+        row("empty middle", "a;;c", ";", -1, {"a", "", "c"});
+        row("no empty last", "a;b;", ";", -1, {"a", "b"});
+        row("empty text", "", ";", -1, {});
+        row("one-character last", "pomp;95;9", ";", -1, {"pomp", "95", "9"});
+        row("long delimiter", "a<>b<>c", "<>", -1, {"a", "b", "c"});
+        row("limit keeps rest", "a;b;c;d", ";", 1, {"a", "b", "c;d"});
+        row("empty delimiter", "abc", "", -1, {"abc"});
     }
     void splitText() {
         QFETCH(QString, text);

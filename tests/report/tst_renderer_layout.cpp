@@ -26,6 +26,13 @@ std::vector<RecordedOp> lineOf(const RecordingSurface& s, const QString& anchor)
     return out;
 }
 
+// The text equal to text that ends at the column (in units of 12 x 8 twips), or row's end.
+auto cellAt(const std::vector<RecordedOp>& row, const QString& text, int column) {
+    return std::find_if(row.begin(), row.end(), [&](const RecordedOp& op) {
+        return op.text == text && std::abs(op.x2 - column * 96.0) < 1e-6;
+    });
+}
+
 RecordingSurface render(const State& st, bool proportional) {
     RecordingSurface s(proportional ? TextMetric::proportional() : TextMetric::fixedPitch());
     DrukOverzicht(s, st, false);
@@ -86,21 +93,15 @@ void TestRendererLayout::columnEnds() {
     const auto row = lineOf(s, anchor);
     QVERIFY(!row.empty());
     QCOMPARE(row.front().x, 0.0);
-    const double unit = 12.0 * 8;
-    for (const auto& cell : cells) {
-        // Named copies: clang 14 cannot capture structured bindings in a lambda.
-        const auto& text = cell.first;
-        const auto column = cell.second;
-        const auto it = std::find_if(row.begin(), row.end(), [&](const RecordedOp& op) {
-            return op.text == text && std::abs(op.x2 - column * unit) < 1e-6;
-        });
+    for (const auto& [text, column] : cells) {
+        const auto it = cellAt(row, text, column);
         QVERIFY2(it != row.end(), qPrintable(QStringLiteral("%1 at %2").arg(text).arg(column)));
         QCOMPARE(it->font.size, 8.0);
     }
     // The "Specificatie" column opens at column 28 of every source row.
     if (anchor != QLatin1String("Totaal")) {
         const auto description = std::find_if(
-            row.begin(), row.end(), [&](const RecordedOp& op) { return op.x == 28 * unit; });
+            row.begin(), row.end(), [&](const RecordedOp& op) { return op.x == 28 * 96.0; });
         QVERIFY(description != row.end());
     }
 }
@@ -114,21 +115,15 @@ void TestRendererLayout::surchargeMarks() {
     st->results[0][2].cb[1] = kSilent;
     const RecordingSurface s = render(*st, true);
     const auto row = lineOf(s, orvtest::lineName(2));
-    const double unit = 96;
-    const auto at = [&](const QString& text, int column) {
-        return std::find_if(row.begin(), row.end(), [&](const RecordedOp& op) {
-            return op.text == text && std::abs(op.x2 - column * unit) < 1e-6;
-        });
-    };
-    QVERIFY(at("---/110,0", 67) != row.end());
-    const auto day = at("45,2", 109); // 40,2 + 5
+    QVERIFY(cellAt(row, "---/110,0", 67) != row.end());
+    const auto day = cellAt(row, "45,2", 109); // 40,2 + 5
     QVERIFY(day != row.end());
     const auto mark = std::next(day);
     QCOMPARE(mark->text, QStringLiteral("•"));
     QCOMPARE(mark->x, day->x2);
-    QVERIFY(at("---", 123) != row.end());
-    QVERIFY(at("---", 130) != row.end());
-    QVERIFY(at("39,2", 137) != row.end());
+    QVERIFY(cellAt(row, "---", 123) != row.end());
+    QVERIFY(cellAt(row, "---", 130) != row.end());
+    QVERIFY(cellAt(row, "39,2", 137) != row.end());
     QCOMPARE(
         std::count_if(row.begin(), row.end(), [](const RecordedOp& op) { return op.text == "•"; }),
         2);

@@ -160,7 +160,8 @@ private slots:
         const double lamax = s->results[1][1].lamax[0];
         SheetLimits limits;
         limits.lamax[0] = lamax - 2.04;
-        const SheetRow& r = rowOf(buildSheet(*s, limits), MobileSource, 1, 0);
+        const Sheet sheet = buildSheet(*s, limits);
+        const SheetRow& r = rowOf(sheet, MobileSource, 1, 0);
         QCOMPARE(r.lamaxCut.status, Status::Needed);
         QVERIFY(near(r.lamaxCut.exactDb, 2.04, 1e-9));
         QVERIFY(near(r.lamaxCut.allowedLw, 102.9, 1e-12)); // 105 - 2.04 rounded down

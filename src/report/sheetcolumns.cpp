@@ -116,8 +116,8 @@ SheetCell sheetCell(const SheetRow& row, SheetColumn column) {
     case SheetColumn::Source:
         return text(row.source);
     case SheetColumn::Kind:
-        return text(row.kind == LineSource ? QStringLiteral("Lijnbron")
-                                           : QStringLiteral("Mobiele bron"));
+        return text(row.kind == LineSource ? QStringLiteral("Lijnbron/rijroute")
+                                           : QStringLiteral("Mobiele/vaste bron"));
     case SheetColumn::Period:
         return {Type::Number, periodName(row.period), static_cast<double>(row.period), QString()};
     case SheetColumn::LwA:

@@ -75,7 +75,6 @@ private slots:
         const Sheet sheet = exampleSheet(limits());
         const QJsonArray rows = json["rows"].toArray();
         QCOMPARE(rows.size(), qsizetype(sheet.rows.size()));
-        QCOMPARE(json["decisivePeriod"].toInt(), sheet.decisivePeriod);
         bool someNeeded = false;
         for (qsizetype i = 0; i < rows.size(); ++i) {
             const QJsonObject row = rows[i].toObject();
@@ -89,8 +88,6 @@ private slots:
             someNeeded |= red["status"].toString() == "needed";
         }
         QVERIFY(someNeeded);
-        QCOMPARE(json["periods"].toArray()[1].toObject()["margin"].toDouble(),
-                 *sheet.periods[1].margin);
     }
 
     void failures_data() {

@@ -183,6 +183,9 @@ void frmRekenblad::fillTable() {
     }
     table_->resizeColumnsToContents();
     auto* header = table_->horizontalHeader();
+    // Room for the sort arrow, which the fitted width leaves out.
+    for (int c = 0; c < kSheetColumns; ++c)
+        header->resizeSection(c, header->sectionSize(c) + fontMetrics().height());
     header->setSortIndicatorShown(sortColumn_ >= 0);
     if (sortColumn_ >= 0)
         header->setSortIndicator(sortColumn_,

@@ -72,6 +72,10 @@ public:
     // Dispatch on the button's key: "Nieuw", "Open", "Bewerken", "Sluiten", "Opslaan",
     // "User", "Lettertype", "Info", "Calc"; any other key does nothing.
     void Toolbar1_ButtonClick(const QString& key);
+    // The print preview opening (true) or closing: while it is open the user-name and
+    // print-settings buttons are hidden and their menu items disabled; closing gives back
+    // what they were.
+    void setPreviewOpen(bool open);
 
 private:
     enum class Column { NoFile, AfterNew, AfterOpen };
@@ -92,6 +96,9 @@ private:
     // The file dialog's name: proposed by the next open or save dialog, cleared by a save.
     QString dialogFileName_;
     bool startupCompleted_ = false;
+    bool previewOpen_ = false;
+    bool userBeforePreview_ = false;
+    bool lettertypeBeforePreview_ = false;
     bool ended_ = false;
 };
 

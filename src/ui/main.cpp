@@ -1,5 +1,7 @@
 #include "app/mainstate.h"
 #include "model/state.h"
+#include "ui/overzicht/frmlettertype.h"
+#include "ui/overzicht/frmpreview.h"
 #include "ui/platform/qtplatform.h"
 #include "ui/shell/frmsplash.h"
 #include "ui/shell/frmstart.h"
@@ -18,6 +20,12 @@ int main(int argc, char* argv[]) {
     platform.setWindow(&window);
     orv::MainState mainState(*state, window, platform);
     window.setMainState(&mainState);
+    window.setFormFactory(orv::FormId::Lettertype, [&](QWidget* parent) -> QWidget* {
+        return new orv::frmLettertype(state->settings, platform, parent);
+    });
+    window.setFormFactory(orv::FormId::PreView, [&](QWidget* parent) -> QWidget* {
+        return new orv::frmPreView(*state, platform, &mainState, parent);
+    });
 
     // The command line as one text: a path with spaces arrives split by the shell's rules.
     QStringList arguments = QApplication::arguments();

@@ -48,7 +48,7 @@ private slots:
         QTest::addColumn<QString>("afterBegin");
         QTest::newRow("one page") << 3 << 1 << "0000"
                                   << "0000";
-        QTest::newRow("three pages") << 100 << 3 << "1100"
+        QTest::newRow("three pages") << 80 << 3 << "1100"
                                      << "0011";
     }
     void paging() {

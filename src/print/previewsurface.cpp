@@ -1,6 +1,5 @@
 #include "print/previewsurface.h"
 
-#include "print/paintersurface.h"
 #include "print/pdfreport.h"
 #include "report/drukoverzicht.h"
 #include "report/printsettings.h"
@@ -8,12 +7,27 @@
 #include <algorithm>
 #include <cmath>
 #include <QPageSize>
+#include <QPainter>
 
 namespace orv {
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
 // The PDF's resolution: widths measured at it match the PDF's to the last digit.
 constexpr int kMeasureDpi = 7200;
+// The rules' weight, as on paper.
+constexpr double kRuleWidthTwips = 10.0;
+
+// The font as the painter surface resolves it at the measuring resolution, held in pixels
+// so that a painter on another device does not resolve it again.
+QFont measuringFont(const SurfaceFont& f) {
+    QFont qf(f.name);
+    qf.setPixelSize(std::max(1, qRound((f.size > 0 ? f.size : 1) * kMeasureDpi / 72.0)));
+    qf.setBold(f.bold);
+    qf.setItalic(f.italic);
+    qf.setHintingPreference(QFont::PreferNoHinting);
+    qf.setKerning(false);
+    return qf;
+}
 } // namespace
 
 PreviewSurface::PreviewSurface(int orientation) : metricsDevice_(1, 1, QImage::Format_RGB32) {
@@ -36,16 +50,8 @@ double PreviewSurface::scaleHeight() const {
     return paper_.height() - 2 * edge();
 }
 
-// As the painter surface resolves a font, so that both measure alike.
 void PreviewSurface::fontChanged() {
-    const SurfaceFont& f = font();
-    QFont qf(f.name);
-    qf.setPointSizeF(f.size > 0 ? f.size : 1);
-    qf.setBold(f.bold);
-    qf.setItalic(f.italic);
-    qf.setHintingPreference(QFont::PreferNoHinting);
-    qf.setKerning(false);
-    metrics_ = std::make_unique<QFontMetricsF>(QFont(qf, &metricsDevice_), &metricsDevice_);
+    metrics_ = std::make_unique<QFontMetricsF>(measuringFont(font()), &metricsDevice_);
 }
 
 double PreviewSurface::textWidth(const QString& text) const {
@@ -88,6 +94,10 @@ PreviewPages renderPreviewPages(const State& state) {
     return {surface.takePages(), surface.paper(), surface.edge()};
 }
 
+// Texts are drawn with the fonts as measured (pixel sizes at the measuring resolution) under
+// a scaled painter. A font resolved at the screen's own resolution would be rounded to whole
+// pixels there and come out a few per cent wider than measured, running right-aligned
+// columns past their ends.
 QImage paintPreviewPage(const PreviewPage& page, const QSizeF& paper, double edge, int dpi) {
     dpi = std::max(dpi, 1);
     QImage image(std::max(1, qRound(paper.width() * dpi / kTwipsPerInch)),
@@ -95,26 +105,35 @@ QImage paintPreviewPage(const PreviewPage& page, const QSizeF& paper, double edg
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
     image.setDotsPerMeterY(qRound(dpi / 0.0254));
     image.fill(Qt::white);
-    PainterSurface surface(image);
-    surface.setScaleLeft(-edge);
-    surface.setScaleTop(-edge);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.scale(double(dpi) / kMeasureDpi, double(dpi) / kMeasureDpi);
+    constexpr double unit = kMeasureDpi / kTwipsPerInch; // measuring pixels per twip
+    painter.translate(edge * unit, edge * unit);
+    QPen pen(Qt::black);
+    pen.setWidthF(kRuleWidthTwips * unit);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
     const SurfaceFont* last = nullptr;
+    double ascent = 0;
     for (const PreviewItem& item : page) {
         if (!item.isText) {
-            surface.line(item.x, item.y, item.x2, item.y2);
+            painter.drawLine(QPointF(item.x * unit, item.y * unit),
+                             QPointF(item.x2 * unit, item.y2 * unit));
             continue;
         }
         const SurfaceFont& f = item.font;
-        if (!last || last->name != f.name) surface.setFontName(f.name);
-        if (!last || last->size != f.size) surface.setFontSize(f.size);
-        if (!last || last->bold != f.bold) surface.setFontBold(f.bold);
-        if (!last || last->italic != f.italic) surface.setFontItalic(f.italic);
-        last = &f;
-        surface.setCurrentX(item.x);
-        surface.setCurrentY(item.y);
-        surface.print(item.text, false);
+        if (!last || last->name != f.name || last->size != f.size || last->bold != f.bold ||
+            last->italic != f.italic) {
+            const QFont font = measuringFont(f);
+            painter.setFont(font);
+            ascent = QFontMetricsF(font).ascent();
+            last = &f;
+        }
+        painter.drawText(QPointF(item.x * unit, item.y * unit + ascent), item.text);
     }
-    surface.finish();
+    painter.end();
     return image;
 }
 

@@ -14,12 +14,6 @@ class FakeMainView : public orv::MainView {
 public:
     void setMenuEnabled(orv::MenuItem item, bool enabled) override { menu[item] = enabled; }
     void setButtonEnabled(int index, bool enabled) override { buttons[index] = enabled; }
-    void setButtonVisible(int index, bool visible) override {
-        if (visible)
-            hidden.remove(index);
-        else
-            hidden.insert(index);
-    }
     void setStatusText(int panel, const QString& text) override { panels[panel] = text; }
     QString statusText(int panel) const override { return panels.value(panel); }
     void setCaption(const QString& text) override { caption = text; }
@@ -39,7 +33,6 @@ public:
 
     QMap<orv::MenuItem, bool> menu;
     QMap<int, bool> buttons;
-    QSet<int> hidden;
     QMap<int, QString> panels;
     QString caption;
     QSet<orv::FormId> open;

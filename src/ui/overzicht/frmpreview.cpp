@@ -80,9 +80,9 @@ frmPreView::frmPreView(const State& state, Platform& platform, MainState* mainSt
     platform_.setBusy(false);
 }
 
-frmPreView::~frmPreView() {
-    Form_Unload();
-}
+// Closing gives the main window its commands back. A preview destroyed without closing is
+// one the ending program discards, when the main state may already be gone.
+frmPreView::~frmPreView() = default;
 
 void frmPreView::ButtonSetup() {
     auto* bar = new QToolBar(this);

@@ -5,6 +5,7 @@
 #include "common/recordingsurface.h"
 #include "model/state.h"
 #include "print/pdfreport.h"
+#include "print/previewsurface.h"
 #include "report/drukoverzicht.h"
 
 #include <benchmark/benchmark.h>
@@ -101,5 +102,35 @@ void BM_Pdf_1000Sources(benchmark::State& bench) {
     bench.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_Pdf_1000Sources)->Unit(benchmark::kMillisecond);
+
+// Opening the print preview: every page laid out into the page list, and the last page (the
+// one the window opens on) painted at 100 % on a 96 dpi screen.
+void BM_PreviewOpen_1000Sources(benchmark::State& bench) {
+    ensureGuiApplication();
+    const auto st = largestTransmissionReport();
+    std::size_t pages = 0;
+    for (auto _ : bench) {
+        const PreviewPages preview = renderPreviewPages(*st);
+        pages = preview.pages.size();
+        const QImage image =
+            paintPreviewPage(preview.pages.back(), preview.paper, preview.edge, 96);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    bench.counters["pages"] = static_cast<double>(pages);
+}
+BENCHMARK(BM_PreviewOpen_1000Sources)->Unit(benchmark::kMillisecond);
+
+// A change of zoom: one full page of that report painted afresh ("Zoom passend" in a
+// window of about 900 x 600 pixels comes to some 64 dpi).
+void BM_PreviewZoom_OnePage(benchmark::State& bench) {
+    ensureGuiApplication();
+    const auto st = largestTransmissionReport();
+    const PreviewPages preview = renderPreviewPages(*st);
+    for (auto _ : bench) {
+        const QImage image = paintPreviewPage(preview.pages[1], preview.paper, preview.edge, 64);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_PreviewZoom_OnePage)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -73,6 +73,10 @@ public:
     // Dispatch on the button's key: "Nieuw", "Open", "Bewerken", "Sluiten", "Opslaan",
     // "User", "Lettertype", "Info", "Calc"; any other key does nothing.
     void Toolbar1_ButtonClick(const QString& key);
+    // The print preview opening (true) or closing: while it is open the user-name and
+    // print-settings buttons are hidden and their menu items disabled; closing gives back
+    // what they were.
+    void setPreviewOpen(bool open);
 
     // Set by the input form while it is open: takes its project tab into the records. Run
     // before a save writes and before the exit question, so that no edit is lost.
@@ -100,6 +104,9 @@ private:
     // A project made with "Nieuw" and not yet saved or closed: panel 1 still reads
     // "Geen bestand", but at exit it is the project most at risk.
     bool newProject_ = false;
+    bool previewOpen_ = false;
+    bool userBeforePreview_ = false;
+    bool lettertypeBeforePreview_ = false;
     bool ended_ = false;
 };
 

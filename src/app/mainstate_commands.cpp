@@ -106,6 +106,20 @@ void MainState::mnuLettertype_Click() {
     platform_.setBusy(false);
 }
 
+void MainState::setPreviewOpen(bool open) {
+    if (open == previewOpen_) return;
+    previewOpen_ = open;
+    if (open) {
+        userBeforePreview_ = menuEnabled(MenuItem::GebruikersNaam);
+        lettertypeBeforePreview_ = menuEnabled(MenuItem::Lettertype);
+    }
+    setMenu(MenuItem::GebruikersNaam, open ? false : userBeforePreview_);
+    setMenu(MenuItem::Lettertype, open ? false : lettertypeBeforePreview_);
+    view_.setButtonVisible(kButtonUser, !open);
+    view_.setButtonVisible(kButtonLettertype, !open);
+    ButtonChange();
+}
+
 void MainState::mnuInfo_Click() {
     view_.showForm(FormId::About, true);
 }

@@ -32,6 +32,11 @@ public:
     virtual void setMenuEnabled(MenuItem item, bool enabled) = 0;
     // Toolbar button by its index 1..14 of the toolbar.
     virtual void setButtonEnabled(int index, bool enabled) = 0;
+    // Hides or shows a toolbar button (the print preview takes two away while it is open).
+    virtual void setButtonVisible(int index, bool visible) {
+        (void)index;
+        (void)visible;
+    }
     // Status-bar panel 1 or 2.
     virtual void setStatusText(int panel, const QString& text) = 0;
     virtual QString statusText(int panel) const = 0;

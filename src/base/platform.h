@@ -3,9 +3,13 @@
 // logic behind the windows runs and is tested without a screen. The Qt implementation lives
 // in ui/, the command line has its own, and tests use a scripted fake.
 
+#include "base/fileerror.h"
 #include "base/reportkind.h"
 
+#include <functional>
 #include <QString>
+
+class QPagedPaintDevice;
 
 namespace orv {
 
@@ -31,6 +35,23 @@ struct FileDialogAnswer {
     QString path; // may be empty without a cancel
 };
 
+// What the printer dialog answered: cancelled, a printer with a number of copies, or the
+// print-to-file box ticked (the caller then asks for a "*.prn" name).
+enum class PrintTarget { Cancelled, Printer, File };
+struct PrintDialogAnswer {
+    PrintTarget target = PrintTarget::Cancelled;
+    int copies = 1;
+};
+
+// Draws one whole copy of a report on the printer handed to it; false when it could not.
+using PrintRender = std::function<bool(QPagedPaintDevice& printer)>;
+
+// A printer failure, with the number the classic runtime gives it.
+constexpr int kErrPrinter = 482;
+inline FileError printerError() {
+    return {kErrPrinter, QStringLiteral("Printerfout")};
+}
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -53,6 +74,15 @@ public:
     // (it opens with every box of the report ticked) and returns true when the user
     // confirmed it.
     virtual bool composeSections(ReportKind reportKind, Sections& sections) = 0;
+    // The printer dialog: no selection, no page range, the copies asked in the dialog. A
+    // platform without printers answers cancelled.
+    virtual PrintDialogAnswer printDialog() { return {}; }
+    // One print job on the printer of the last dialog, its own copy count set to 1: render
+    // draws on it, and the job ends when render returns.
+    virtual FileError printJob(const PrintRender& render) {
+        (void)render;
+        return printerError();
+    }
 };
 
 } // namespace orv

@@ -21,6 +21,8 @@ public:
     QString currentDirectory() const override { return {}; }
     bool setCurrentDirectory(const QString&) override { return false; }
     bool composeSections(ReportKind, Sections&) override { return true; }
+    PrintDialogAnswer printDialog() override { return {}; }
+    FileError printJob(const PrintRender&) override { return printerError(); }
 };
 
 } // namespace orv

@@ -25,6 +25,9 @@ public:
     QString currentDirectory() const override;
     bool setCurrentDirectory(const QString& folder) override;
     bool composeSections(ReportKind reportKind, Sections& sections) override;
+    // No printer on the command line: the printer dialog is cancelled.
+    PrintDialogAnswer printDialog() override { return {}; }
+    FileError printJob(const PrintRender&) override { return printerError(); }
 
     // Every line written to standard error, in order (the JSON "warnings").
     const QStringList& messages() const { return messages_; }

@@ -22,8 +22,12 @@ namespace orv::cli {
 namespace {
 
 // --landscape/--portrait, --font and --size override the settings file; what neither gives
-// gets the print dialog's start values.
+// gets the print dialog's start values. Without a settings file and without a size or an
+// orientation the "Standaard" values apply (8 pt landscape): the start values (12 pt
+// portrait) would run the transmission table off the right edge of a newcomer's first PDF.
 void applyPrintOptions(const RunOptions& options, SettingsData& settings) {
+    if (options.settingsFile.isEmpty() && !options.orientation && options.fontSize <= 0)
+        applyPrintStandard(settings);
     if (options.orientation) settings.paperOrientation = static_cast<qint16>(*options.orientation);
     if (!options.font.trimmed().isEmpty())
         settings.printFontName = fixedText(options.font.trimmed(), kPrintFontNameWidth);

@@ -1,6 +1,8 @@
 #include "app/mainstate.h"
 #include "model/state.h"
 #include "ui/invoer/registerinvoer.h"
+#include "ui/overzicht/frmlettertype.h"
+#include "ui/overzicht/frmpreview.h"
 #include "ui/platform/qtplatform.h"
 #include "ui/shell/frmsplash.h"
 #include "ui/shell/frmstart.h"
@@ -20,6 +22,12 @@ int main(int argc, char* argv[]) {
     orv::MainState mainState(*state, window, platform);
     window.setMainState(&mainState);
     orv::registerInvoerForm(window, mainState, *state, platform);
+    window.setFormFactory(orv::FormId::Lettertype, [&](QWidget* parent) -> QWidget* {
+        return new orv::frmLettertype(state->settings, platform, parent);
+    });
+    window.setFormFactory(orv::FormId::PreView, [&](QWidget* parent) -> QWidget* {
+        return new orv::frmPreView(*state, platform, &mainState, parent);
+    });
 
     // The command line as one text: a path with spaces arrives split by the shell's rules.
     QStringList arguments = QApplication::arguments();

@@ -13,6 +13,7 @@
 #include "common/recordingsurface.h"
 #include "common/testmain.h"
 #include "report/drukoverzicht.h"
+#include "report/printsettings.h"
 #include "testdata.h"
 
 #include <functional>
@@ -117,6 +118,8 @@ int recordedPages(const QStringList& args) {
     if (cli::parseRunOptions(args, options, err) != cli::kExitDone) return -1;
     auto st = std::make_unique<State>();
     if (cli::loadRunState(options, *st, err) != cli::kExitDone) return -1;
+    if (options.settingsFile.isEmpty() && !options.orientation && options.fontSize <= 0)
+        applyPrintStandard(st->settings);
     if (options.orientation)
         st->settings.paperOrientation = static_cast<qint16>(*options.orientation);
     if (options.fontSize) st->settings.printFontSize = static_cast<qint16>(options.fontSize);
@@ -351,7 +354,10 @@ private slots:
             << QStringList{"--kind", "2", "--landscape", "--size", "8"} << true;
         QTest::newRow("cb portrait 6")
             << QStringList{"--kind", "1", "--size", "6", "--decimal", ","} << true;
-        QTest::newRow("li start values") << QStringList{"--kind", "2"} << false;
+        // Without settings, size or orientation the Standaard values: every column fits.
+        QTest::newRow("li Standaard values") << QStringList{"--kind", "2"} << true;
+        QTest::newRow("li portrait 12 chosen")
+            << QStringList{"--kind", "2", "--size", "12"} << false;
     }
     void pdfPagesAsRendered() {
 #ifndef ORNAVELD_CLI_PROGRAM

@@ -68,12 +68,23 @@ public:
         chosen = sections;
         return sectionsConfirm;
     }
+    orv::PrintDialogAnswer printDialog() override {
+        log.append(QStringLiteral("print-dialog"));
+        return printAnswers.isEmpty() ? orv::PrintDialogAnswer{} : printAnswers.dequeue();
+    }
+    // Without a printer set by the test, a job succeeds without drawing.
+    orv::FileError printJob(const orv::PrintRender& render) override {
+        log.append(QStringLiteral("print-job"));
+        return printer ? printer(render) : orv::FileError{};
+    }
 
     // Scripted answers.
     QQueue<int> answers;
     QQueue<QString> inputAnswers;
     QQueue<orv::FileDialogAnswer> openAnswers;
     QQueue<orv::FileDialogAnswer> saveAnswers;
+    QQueue<orv::PrintDialogAnswer> printAnswers;
+    std::function<orv::FileError(const orv::PrintRender&)> printer;
     orv::Sections sections = *orv::Sections::fromText(QStringLiteral("1111"));
     bool sectionsConfirm = true;
     bool startSucceeds = true;

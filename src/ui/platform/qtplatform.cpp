@@ -1,6 +1,8 @@
 #include "ui/platform/qtplatform.h"
 
+#include "print/afdrukken.h"
 #include "ui/overzicht/frmsamenstellen.h"
+#include "ui/platform/printerdialog.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -8,6 +10,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -197,6 +200,40 @@ bool QtPlatform::composeSections(ReportKind reportKind, Sections& sections) {
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     sections = dialog.sections();
     return confirmed;
+}
+
+PrintDialogAnswer QtPlatform::printDialog() {
+    NormalPointer pointer;
+    PrinterDialog dialog(window_);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    if (dialog.printToFile()) return {PrintTarget::File, 1};
+    printerName_ = dialog.printerName();
+    pdfPath_.clear();
+    if (printerName_.isEmpty()) {
+        FileDialogRequest request;
+        request.initialFolder = currentDirectory();
+        request.filter = kPdfFilter;
+        request.confirmOverwrite = true;
+        const FileDialogAnswer answer = fileDialog(request, true);
+        if (answer.cancelled || answer.path.isEmpty()) return {};
+        pdfPath_ = answer.path;
+        return {PrintTarget::Printer, 1};
+    }
+    return {PrintTarget::Printer, dialog.copies()};
+}
+
+FileError QtPlatform::printJob(const PrintRender& render) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (pdfPath_.isEmpty()) {
+        printer.setPrinterName(printerName_);
+    } else {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath_);
+    }
+    // The copies are separate jobs, so the printer itself makes one of each.
+    printer.setCopyCount(1);
+    if (!printer.isValid()) return printerError();
+    return render(printer) ? FileError{} : printerError();
 }
 
 } // namespace orv

@@ -38,12 +38,18 @@ public:
     QString currentDirectory() const override;
     bool setCurrentDirectory(const QString& folder) override;
     bool composeSections(ReportKind reportKind, Sections& sections) override;
+    // Without an installed printer the dialog says so and offers a PDF file and print to
+    // file; a PDF file's name is asked for at once.
+    PrintDialogAnswer printDialog() override;
+    FileError printJob(const PrintRender& render) override;
 
 private:
     FileDialogAnswer fileDialog(const FileDialogRequest& request, bool save);
 
     QPointer<QWidget> window_;
     int busyDepth_ = 0;
+    QString printerName_; // of the last printer dialog; empty with pdfPath_ for a PDF file
+    QString pdfPath_;
 };
 
 } // namespace orv

@@ -162,6 +162,10 @@ void frmStart::setButtonEnabled(int index, bool enabled) {
     if (QAction* action = toolbarEntry(index)) action->setEnabled(enabled);
 }
 
+void frmStart::setButtonVisible(int index, bool visible) {
+    if (QAction* action = toolbarEntry(index)) action->setVisible(visible);
+}
+
 void frmStart::setStatusText(int panel, const QString& text) {
     if (panel == 1 || panel == 2) panels_[panel - 1]->setText(text);
 }

@@ -44,6 +44,7 @@ public:
 
     void setMenuEnabled(MenuItem item, bool enabled) override;
     void setButtonEnabled(int index, bool enabled) override;
+    void setButtonVisible(int index, bool visible) override;
     void setStatusText(int panel, const QString& text) override;
     QString statusText(int panel) const override;
     void setCaption(const QString& caption) override;

@@ -1,0 +1,66 @@
+#pragma once
+// "Afdrukvoorbeeld": the printed report page by page, with page navigation, three zoom
+// choices, scroll bars and a PDF of the same pages. It opens on the last page.
+
+#include "base/platform.h"
+#include "model/state.h"
+#include "print/previewsurface.h"
+
+#include <QWidget>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QScrollBar;
+
+namespace orv {
+
+class MainState;
+
+class frmPreView : public QWidget {
+    Q_OBJECT
+public:
+    // Renders every page of the report built in state. With a main state, the main window
+    // loses its user-name and print-settings commands while the preview is open.
+    frmPreView(const State& state, Platform& platform, MainState* mainState = nullptr,
+               QWidget* parent = nullptr);
+    ~frmPreView() override;
+
+    int page() const { return page_; }
+    int totalPages() const { return static_cast<int>(pages_.pages.size()); }
+    // The zoom factor in force (1 at 100 %).
+    double zoom() const { return zoom_; }
+
+    // Page navigation by button key: "begin", "terug", "volgende", "eind".
+    void Toolbar1_ButtonClick(const QString& key);
+    void ZoomPagina(int index);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ButtonSetup();
+    void showPage();
+    void SizeScrolls();
+    void placeDocument();
+    void savePdf();
+    void Form_Unload();
+
+    const State& state_;
+    Platform& platform_;
+    MainState* mainState_;
+    PreviewPages pages_;
+    int page_ = 0;
+    double zoom_ = 1.0;
+    QAction* buttons_[4] = {};
+    QComboBox* cboZoom_ = nullptr;
+    QWidget* container_ = nullptr;
+    QLabel* document_ = nullptr;
+    QScrollBar* hscroll_ = nullptr;
+    QScrollBar* vscroll_ = nullptr;
+};
+
+} // namespace orv

@@ -1,0 +1,96 @@
+// The overview's "printen": print to file writes what the command line writes, a printer
+// gets one job per copy, cancelling is silent and failures show their number.
+
+#include "cli/commands.h"
+#include "cli/runoptions.h"
+#include "common/fakeplatform.h"
+#include "common/testmain.h"
+#include "print/afdrukken.h"
+#include "testdata.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace orv;
+using namespace orvtest;
+
+namespace {
+
+const QStringList kReportArgs{QStringLiteral(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv"),
+                              QStringLiteral("--kind"), QStringLiteral("2"),
+                              QStringLiteral("--decimal"), QStringLiteral(",")};
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestAfdrukken : public QObject {
+    Q_OBJECT
+private slots:
+    void afdrukken_data() {
+        QTest::addColumn<int>("target"); // PrintTarget
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<QString>("file"); // chosen in the file dialog; "" cancels it
+        QTest::addColumn<int>("jobs");
+        QTest::addColumn<QString>("message");
+        const int file = int(PrintTarget::File), printer = int(PrintTarget::Printer);
+        QTest::newRow("dialog cancelled") << int(PrintTarget::Cancelled) << 1 << "" << 0 << "";
+        QTest::newRow("to file") << file << 1 << "uit.prn" << 0 << "";
+        QTest::newRow("to file, folder missing")
+            << file << 1 << "geen/uit.prn" << 0 << "Fout 76\r\nPad niet gevonden";
+        QTest::newRow("printer, three copies") << printer << 3 << "" << 3 << "";
+        QTest::newRow("printer fails on the first copy")
+            << printer << 3 << "" << 1 << "Fout 482\r\nPrinterfout";
+    }
+    void afdrukken() {
+        QFETCH(int, target);
+        QFETCH(int, copies);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QString sink;
+        QTextStream out(&sink), err(&sink);
+        // The same report as the command line makes, and its "*.prn" file.
+        const QString cliPrn = dir.filePath("cli.prn");
+        QCOMPARE(cli::runReport(kReportArgs + QStringList{"-o", cliPrn}, out, err), 0);
+        cli::RunOptions options;
+        QCOMPARE(cli::parseRunOptions(kReportArgs, options, err), 0);
+        auto state = std::make_unique<State>();
+        QCOMPARE(cli::loadRunState(options, *state, err), 0);
+        QCOMPARE(cli::runCliCommand(options, *state, err), 0);
+
+        FakePlatform platform;
+        platform.printAnswers.enqueue({PrintTarget(target), copies});
+        platform.saveAnswers.enqueue(file.isEmpty() ? cancelled() : chosen(dir.filePath(file)));
+        QList<int> pages;
+        platform.printer = [&](const PrintRender& render) {
+            if (message.contains("482")) return printerError();
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter pdf(&buffer);
+            static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+            const bool drawn = render(pdf);
+            pages.append(drawn ? int(QString::fromLatin1(buffer.data()).count(page)) : -1);
+            return FileError{};
+        };
+        Afdrukken(*state, platform);
+
+        QTEST(int(platform.log.count("print-job")), "jobs");
+        QVERIFY(!pages.contains(-1) && !pages.contains(0));
+        QCOMPARE(platform.messages.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QCOMPARE(platform.messages[0].caption + '|' + platform.messages[0].text,
+                     "Foutmelding|" + message);
+        if (target == int(PrintTarget::File) && message.isEmpty() && !file.isEmpty())
+            QCOMPARE(readAll(dir.filePath(file)), readAll(cliPrn));
+    }
+};
+
+ORV_GUI_TEST_MAIN(TestAfdrukken)
+#include "tst_afdrukken.moc"

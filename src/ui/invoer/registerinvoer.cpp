@@ -2,6 +2,7 @@
 
 #include "app/mainstate.h"
 #include "ui/invoer/frminvoer.h"
+#include "ui/lw/frmlw.h"
 #include "ui/shell/frmstart.h"
 
 #include <QPointer>
@@ -13,6 +14,11 @@ void registerInvoerForm(frmStart& window, MainState& mainState, State& state, Pl
         auto* form = new frmInvoer(state, platform, &window);
         mainState.acceptPendingEdits = [form = QPointer<frmInvoer>(form)] {
             if (form) form->AcceptProject();
+        };
+        // The form refills both library lists itself once the editor is closed.
+        form->openLibraryEditor = [form, &state, &platform] {
+            frmLw editor(state, platform, form);
+            editor.exec();
         };
         return form;
     });

@@ -1,5 +1,6 @@
 #include "app/mainstate.h"
 #include "model/state.h"
+#include "ui/overzicht/frmoverzicht.h"
 #include "ui/platform/qtplatform.h"
 #include "ui/shell/frmsplash.h"
 #include "ui/shell/frmstart.h"
@@ -18,6 +19,9 @@ int main(int argc, char* argv[]) {
     platform.setWindow(&window);
     orv::MainState mainState(*state, window, platform);
     window.setMainState(&mainState);
+    window.setFormFactory(orv::FormId::Overzicht, [&](QWidget* parent) -> QWidget* {
+        return new orv::frmOverzicht(*state, window, parent);
+    });
 
     // The command line as one text: a path with spaces arrives split by the shell's rules.
     QStringList arguments = QApplication::arguments();

@@ -20,7 +20,7 @@ public:
     TrianglePicture(const TriangleFigure& figure, QWidget* parent)
         : QWidget(parent), figure_(figure) {
         setObjectName(QStringLiteral("picTest"));
-        const int side = fontMetrics().height() * 18;
+        const int side = fontMetrics().height() * 26;
         setMinimumSize(side, side);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }

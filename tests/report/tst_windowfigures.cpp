@@ -1,13 +1,9 @@
-// What the overview and geometry windows draw, apart from the windows: the triangle placed on
-// its picture, and the character formats of the overview's blocks.
+// The geometry window's figure, apart from the window: the triangle placed on its picture.
 
-#include "common/guards.h"
 #include "common/testmain.h"
 #include "report/geometryfigure.h"
-#include "report/overviewstyles.h"
 
 #include <cmath>
-#include <memory>
 #include <QLineF>
 
 using namespace orv;
@@ -33,10 +29,8 @@ private slots:
         QFETCH(double, b);
         const TriangleFigure f = CalcTriangle(angle, a, b);
         QCOMPARE(f.receiver, QPointF(50, 20));
-        for (const QPointF& p : {f.start, f.end}) {
-            QVERIFY2(p.x() >= 5 && p.x() <= 95 && p.y() >= 19.99 && p.y() <= 95,
-                     qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
-        }
+        for (const QPointF& p : {f.start, f.end})
+            QVERIFY(p.x() >= 5 && p.x() <= 95 && p.y() >= 19.99 && p.y() <= 95);
         const QLineF sideA(f.receiver, f.start), sideB(f.receiver, f.end);
         QVERIFY(std::abs(sideA.length() * b - sideB.length() * a) < 1e-9 * a * b);
         QVERIFY(std::abs(sideA.angleTo(sideB) - angle) < 1e-9 ||
@@ -44,46 +38,6 @@ private slots:
         // The larger side reaches the edge: the figure is not drawn smaller than it must.
         const QPointF far = a >= b ? f.start : f.end;
         QVERIFY(far.x() <= 6 + 1e-9 || far.x() >= 94 - 1e-9 || far.y() >= 94 - 1e-9);
-    }
-
-    void labels() {
-        const orvtest::DecimalSeparatorGuard comma(QLatin1Char(','));
-        const TriangleFigure f = CalcTriangle(40.89, 50, 132.3);
-        QCOMPARE(f.startLabel, QStringLiteral("  50"));
-        QCOMPARE(f.endLabel, QStringLiteral("  132,3"));
-    }
-
-    // Heading, first and second body style -> bold/italic of title, project block, tables;
-    // the assessment line is always bold.
-    void formats_data() {
-        QTest::addColumn<QList<int>>("styles");
-        QTest::addColumn<QString>("expected"); // b/i/- per range: title, project, tables, line
-        QTest::newRow("Standaard") << QList<int>{3, 1, 2} << "b-,--,-i,b-";
-        QTest::newRow("bold italic everywhere") << QList<int>{4, 4, 4} << "bi,bi,bi,b-";
-        QTest::newRow("not yet set") << QList<int>{0, 0, 0} << "--,--,--,b-";
-        QTest::newRow("out of range") << QList<int>{9, -1, 5} << "--,--,--,b-";
-    }
-    void formats() {
-        QFETCH(QList<int>, styles);
-        auto s = std::make_unique<State>();
-        s->settings.headerStyle = static_cast<qint16>(styles[0]);
-        s->settings.bodyStyle1 = static_cast<qint16>(styles[1]);
-        s->settings.bodyStyle2 = static_cast<qint16>(styles[2]);
-        const char* blocks[] = {"TITEL\r\n\r\n", "Project\r\n", "Tabel\r\n", "Noten\r\n",
-                                "Letmaal\r\n"};
-        for (int i = 0; i < 5; ++i)
-            s->reportBlocks[i] = QString::fromLatin1(blocks[i]);
-        const QString text = overviewDisplayText(*s);
-        QCOMPARE(text, QStringLiteral("TITEL\n\nProject\nTabel\nNoten\nLetmaal\n"));
-        QStringList got;
-        QStringList pieces;
-        for (const OverviewFormat& f : overviewFormats(*s)) {
-            got << QString(QLatin1Char(f.bold ? 'b' : '-')) + QLatin1Char(f.italic ? 'i' : '-');
-            pieces << text.mid(f.start, f.length) + QString::number(f.pointSize);
-        }
-        QTEST(got.join(QLatin1Char(',')), "expected");
-        QCOMPARE(pieces,
-                 (QStringList{"TITEL\n\n10", "Project\n10", "Tabel\nNoten\n8", "Letmaal\n8"}));
     }
 };
 

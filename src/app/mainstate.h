@@ -8,6 +8,7 @@
 
 #include "app/mainview.h"
 #include "base/platform.h"
+#include "base/reportkind.h"
 #include "model/state.h"
 
 #include <array>
@@ -70,6 +71,8 @@ public:
     void mnuLettertype_Click();
     void mnuInfo_Click();
     void Calculator();
+    // The three items of the "Berekening" menu: mnuCb, mnuLi, mnuLwT.
+    void mnuBerekening_Click(ReportKind kind);
     // Dispatch on the button's key: "Nieuw", "Open", "Bewerken", "Sluiten", "Opslaan",
     // "User", "Lettertype", "Info", "Calc"; any other key does nothing.
     void Toolbar1_ButtonClick(const QString& key);

@@ -1,6 +1,8 @@
 // The switched menu items and the commands of the main window other than open and save.
 
 #include "app/mainstate.h"
+
+#include "app/calculationrun.h"
 #include "base/win1252.h"
 
 namespace orv {
@@ -127,6 +129,11 @@ void MainState::mnuInfo_Click() {
 // Whether a calculator could be started is of no consequence to the program.
 void MainState::Calculator() {
     platform_.startProgram(QStringLiteral("calc.exe"));
+}
+
+// The run shows its own messages; what it refused needs no further word here.
+void MainState::mnuBerekening_Click(ReportKind kind) {
+    runCalculationCommand(state_, platform_, view_, kind);
 }
 
 void MainState::Toolbar1_ButtonClick(const QString& key) {

@@ -1,9 +1,12 @@
 #include "app/mainstate.h"
 #include "model/state.h"
+#include "print/afdrukken.h"
 #include "ui/invoer/registerinvoer.h"
 #include "ui/overzicht/frmlettertype.h"
+#include "ui/overzicht/frmoverzicht.h"
 #include "ui/overzicht/frmpreview.h"
 #include "ui/platform/qtplatform.h"
+#include "ui/rekenblad/frmrekenblad.h"
 #include "ui/shell/frmsplash.h"
 #include "ui/shell/frmstart.h"
 
@@ -27,6 +30,21 @@ int main(int argc, char* argv[]) {
     });
     window.setFormFactory(orv::FormId::PreView, [&](QWidget* parent) -> QWidget* {
         return new orv::frmPreView(*state, platform, &mainState, parent);
+    });
+    window.setFormFactory(orv::FormId::Overzicht, [&](QWidget* parent) -> QWidget* {
+        auto* overview = new orv::frmOverzicht(*state, window, parent);
+        overview->setPrintHandler([&] { orv::Afdrukken(*state, platform); });
+        overview->setPreviewHandler([&] { orv::AfdrukVoorbeeld(window); });
+        overview->addToolbarAction(
+            QStringLiteral("Rekenblad"), QStringLiteral("Rekenblad"), [&, overview] {
+                // A window of its own beside the overview, closed
+                // with it.
+                auto* sheet = new orv::frmRekenblad(*state, platform, overview);
+                sheet->setWindowFlag(Qt::Window);
+                sheet->setAttribute(Qt::WA_DeleteOnClose);
+                sheet->show();
+            });
+        return overview;
     });
 
     // The command line as one text: a path with spaces arrives split by the shell's rules.

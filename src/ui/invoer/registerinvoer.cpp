@@ -4,6 +4,8 @@
 #include "ui/invoer/frminvoer.h"
 #include "ui/lw/frmlw.h"
 #include "ui/shell/frmstart.h"
+#include "ui/tools/frmgeometrie.h"
+#include "ui/tools/frmtoeslag.h"
 
 #include <QPointer>
 
@@ -19,6 +21,17 @@ void registerInvoerForm(frmStart& window, MainState& mainState, State& state, Pl
         form->openLibraryEditor = [form, &state, &platform] {
             frmLw editor(state, platform, form);
             editor.exec();
+        };
+        form->openSurchargeTool = [form, &state, &platform] {
+            frmToeslag tool(state, platform, form);
+            tool.exec();
+        };
+        form->openGeometry = [form, &platform](const GeometryTexts& t) {
+            frmGeometrie::showTest(
+                platform, {t.length, t.pointCount, t.distanceA, t.distanceB, t.description}, form);
+        };
+        form->popupCalculationMenu = [&window](QWidget* button) {
+            window.popupBerekening(button->mapToGlobal(QPoint(0, button->height())));
         };
         return form;
     });

@@ -14,10 +14,12 @@ constexpr QRgb bgr(quint32 bbggrr) {
     return qRgb(static_cast<int>(bbggrr & 0xFF), static_cast<int>((bbggrr >> 8) & 0xFF),
                 static_cast<int>((bbggrr >> 16) & 0xFF));
 }
-inline const QColor kLightYellow = QColor(bgr(0xC0FFFF));  // an enabled input field
-inline const QColor kFieldGrey = QColor(bgr(0xE0E0E0));    // a disabled one
-inline const QColor kEditManyCyan = QColor(bgr(0xFFFF00)); // several sources edited at once
-inline const QColor kRefusedRed = QColor(bgr(0x0000FF));   // a refused key or value
+inline const QColor kLightYellow = QColor(bgr(0xC0FFFF));      // an enabled input field
+inline const QColor kFieldGrey = QColor(bgr(0xE0E0E0));        // a disabled one
+inline const QColor kEditManyCyan = QColor(bgr(0xFFFF00));     // several sources edited at once
+inline const QColor kRefusedRed = QColor(bgr(0x0000FF));       // a refused key or value
+inline const QColor kFigureCyan = QColor(bgr(0xFFFF00));       // light cyan, colour 11 of 16
+inline const QColor kFigureBackground = QColor(bgr(0x000000)); // behind the geometry figure
 
 // The background of one text, combo or list box.
 void setFieldBackground(QWidget* field, const QColor& colour);

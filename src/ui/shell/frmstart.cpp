@@ -1,5 +1,6 @@
 #include "ui/shell/frmstart.h"
 
+#include "app/calculationrun.h"
 #include "app/mainstate.h"
 
 #include <QApplication>
@@ -117,10 +118,24 @@ void frmStart::buildMenus() {
 
     berekening_ = new QMenu(QStringLiteral("Berekening"), this);
     berekening_->setObjectName(QStringLiteral("mnuBerekening"));
-    for (const auto& [name, text] :
-         {std::pair{"mnuCb", "Bedrijfsduurcorrectie"}, std::pair{"mnuLi", "Overdrachtsberekening"},
-          std::pair{"mnuLwT", "Gecumuleerde geluidsemissie"}})
-        berekening_->addAction(QString::fromUtf8(text))->setObjectName(QString::fromLatin1(name));
+    for (const auto& [name, kind] :
+         {std::pair{"mnuCb", ReportKind::Cb}, std::pair{"mnuLi", ReportKind::Transmission},
+          std::pair{"mnuLwT", ReportKind::Emission}}) {
+        QAction* action = berekening_->addAction(commandMenuText(kind));
+        action->setObjectName(QString::fromLatin1(name));
+        // The run closes the input form whose button popped the menu up: it waits until
+        // that form's handler has returned.
+        connect(
+            action, &QAction::triggered, this,
+            [this, kind = kind] {
+                if (mainState_) mainState_->mnuBerekening_Click(kind);
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void frmStart::popupBerekening(const QPoint& globalPos) {
+    berekening_->popup(globalPos);
 }
 
 void frmStart::ButtonSetup() {

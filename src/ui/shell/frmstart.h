@@ -38,6 +38,9 @@ public:
     QAction* toolbarEntry(int index) const;
     // "Berekening", not on the menu bar: the input form pops it up.
     QMenu* berekeningMenu() const { return berekening_; }
+    // Pops the "Berekening" menu up at a point of the screen; the chosen command runs once
+    // the caller has returned to the event loop.
+    void popupBerekening(const QPoint& globalPos);
     QMdiArea* mdiArea() const { return mdi_; }
     bool processEnded() const { return ended_; }
     bool isFormOpen(FormId form) const;

@@ -14,6 +14,7 @@
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QSystemTrayIcon;
 
 namespace orv {
 
@@ -38,6 +39,9 @@ public:
     QAction* toolbarEntry(int index) const;
     // "Berekening", not on the menu bar: the input form pops it up.
     QMenu* berekeningMenu() const { return berekening_; }
+    // "TaakBar": the context menu of the program's icon in the system tray, where the
+    // desktop offers a tray; the menu exists either way.
+    QMenu* taakBarMenu() const { return taakBar_; }
     QMdiArea* mdiArea() const { return mdi_; }
     bool processEnded() const { return ended_; }
     bool isFormOpen(FormId form) const;
@@ -57,6 +61,7 @@ protected:
 private:
     void buildMenus();
     void ButtonSetup();
+    void showTrayIcon();
     QWidget* createForm(FormId form);
     QWidget* createInvoerSummary();
     void showAbout();
@@ -66,6 +71,8 @@ private:
     MainState* mainState_ = nullptr;
     QMdiArea* mdi_;
     QMenu* berekening_ = nullptr;
+    QMenu* taakBar_ = nullptr;
+    QSystemTrayIcon* tray_ = nullptr;
     QLabel* panels_[2] = {nullptr, nullptr};
     std::array<QAction*, kMenuItemCount> menu_{};
     std::array<QAction*, 15> toolbar_{}; // entries 1..14

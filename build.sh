@@ -82,6 +82,13 @@ install)
     install_packages
     build release
     cmake --install build/release --prefix "$prefix"
+    # A package's triggers refresh the file-type and menu caches; here it is done by hand.
+    if command -v update-mime-database >/dev/null; then
+        update-mime-database "$prefix/share/mime" >/dev/null 2>&1 || true
+    fi
+    if command -v update-desktop-database >/dev/null; then
+        update-desktop-database "$prefix/share/applications" >/dev/null 2>&1 || true
+    fi
     ;;
 package)
     # dpkg-shlibdeps (dpkg-dev) and file compute the package's library dependencies.

@@ -7,6 +7,7 @@
 #include "ui/platform/translation.h"
 #include "ui/shell/frmstart.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -15,7 +16,6 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -130,14 +130,11 @@ private slots:
         QFile delivery(d.dir.filePath("levering.txt"));
         QVERIFY(delivery.open(QIODevice::WriteOnly) && delivery.write(file) == file.size());
         delivery.close();
-        QPlainTextEdit* text = nullptr;
         QString shown;
         QTimer::singleShot(0, [&] {
             QWidget* about = QApplication::activeModalWidget();
-            QVERIFY(about && about->objectName() == "frmAbout");
-            text = about->findChild<QPlainTextEdit*>("txtLevering");
-            shown = text->toPlainText();
-            QVERIFY(text->isReadOnly());
+            auto* text = about->findChild<QPlainTextEdit*>("txtLevering");
+            shown = text->isReadOnly() ? text->toPlainText() : "editable";
             about->findChild<QToolButton*>("picLogo")->click();
             about->close();
         });

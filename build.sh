@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Ornaveld build driver: ./build.sh run | test | bench | fuzz
+# Ornaveld build driver: ./build.sh run | test | bench | fuzz | install PREFIX | package
 # Installs the Debian packages that are missing, configures and builds with the CMake
 # presets, and then does what the verb asks.
 set -euo pipefail
+start_dir=$PWD # a relative PREFIX is meant from where the script was started
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format-14 qt6-base-dev
@@ -77,8 +78,30 @@ fuzz)
         "$target" -max_total_time="$seconds" -print_final_stats=1 "fuzz-corpus/$name" fuzz/seeds/"$name"
     done
     ;;
+install)
+    [ -n "${2:-}" ] || { echo "Gebruik: ./build.sh install PREFIX"; exit 2; }
+    prefix=$(cd "$start_dir" && realpath -m -- "$2")
+    install_packages
+    build release
+    cmake --install build/release --prefix "$prefix"
+    # A package's triggers refresh the file-type and menu caches; here it is done by hand.
+    if command -v update-mime-database >/dev/null; then
+        update-mime-database "$prefix/share/mime" >/dev/null 2>&1 || true
+    fi
+    if command -v update-desktop-database >/dev/null; then
+        update-desktop-database "$prefix/share/applications" >/dev/null 2>&1 || true
+    fi
+    ;;
+package)
+    # dpkg-shlibdeps (dpkg-dev) and file compute the package's library dependencies.
+    PACKAGES+=(dpkg-dev file)
+    install_packages
+    build release
+    (cd build/release && cpack -G DEB)
+    ls -1 "$PWD"/build/release/package/ornaveld_*.deb
+    ;;
 *)
-    echo "Gebruik: ./build.sh run | test | bench | fuzz"
+    echo "Gebruik: ./build.sh run | test | bench | fuzz | install PREFIX | package"
     exit 2
     ;;
 esac

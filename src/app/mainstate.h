@@ -7,6 +7,7 @@
 // empty text means the start-up never completed (and nothing is written at exit).
 
 #include "app/mainview.h"
+#include "app/programfolder.h"
 #include "base/platform.h"
 #include "base/reportkind.h"
 #include "model/state.h"
@@ -41,6 +42,10 @@ public:
 
     // The date that becomes todayText at start-up; today unless a test sets another.
     void setToday(const QDate& date) { today_ = date; }
+    // An installed program's folders; without them the program folder is the current folder.
+    void setInstallFolders(const InstallFolders& folders) { install_ = folders; }
+    // "levering.txt" for the about window.
+    QString deliveryTextPath() const;
     // The window caption: program title, major and minor version ("Ornaveld 1.0").
     QString caption() const;
     // The settings file of the program folder; on a case-sensitive file system also a file
@@ -100,6 +105,7 @@ private:
     MainView& view_;
     Platform& platform_;
     QDate today_;
+    InstallFolders install_;
     std::array<bool, kMenuItemCount> menu_{};
     // The file dialog's name: proposed by the next open or save dialog, cleared by a save.
     QString dialogFileName_;

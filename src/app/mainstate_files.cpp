@@ -24,7 +24,7 @@ void MainState::mnuOpenen_Click() {
         state_.pendingOpenName.clear();
     } else {
         FileDialogRequest request;
-        request.initialFolder = state_.programFolder;
+        request.initialFolder = state_.dialogFolder;
         request.filter = kProjectFilter;
         request.fileName = dialogFileName_;
         request.fileMustExist = true;
@@ -57,7 +57,7 @@ void MainState::mnuOpslaan_Click() {
     if (acceptPendingEdits) acceptPendingEdits();
     for (;;) {
         FileDialogRequest request;
-        request.initialFolder = state_.programFolder;
+        request.initialFolder = state_.dialogFolder;
         request.filter = kProjectFilter;
         request.fileName = dialogFileName_;
         request.confirmOverwrite = true;

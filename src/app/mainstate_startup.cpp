@@ -32,6 +32,10 @@ QString MainState::settingsPath() const {
     return found.isEmpty() ? exact : joinPath(state_.programFolder, found.front());
 }
 
+QString MainState::deliveryTextPath() const {
+    return orv::deliveryTextPath(state_.programFolder, install_);
+}
+
 void MainState::MDIForm_Load(const QString& commandLine) {
     // Until the settings are read, only the commands that need no project stay usable.
     view_.setStatusText(1, QString());
@@ -44,9 +48,11 @@ void MainState::MDIForm_Load(const QString& commandLine) {
     const QDate today = today_.isValid() ? today_ : QDate::currentDate();
     state_.todayText = today.toString(QStringLiteral("dd-MM-yyyy"));
     view_.setStatusText(2, caption());
-    state_.programFolder = platform_.currentDirectory();
+    state_.programFolder = chooseProgramFolder(platform_.currentDirectory(), install_);
 
     if (!readStartupFile()) return;
+    // After the search, too: a located file in a visible folder keeps the dialogs there.
+    state_.dialogFolder = dialogFolder(state_.programFolder, install_);
     fillEmptyLibrary(state_.settings);
     state_.periodHours[0] = 12;
     state_.periodHours[1] = 4;

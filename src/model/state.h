@@ -58,6 +58,9 @@ struct State {
 
     // Main-window working state.
     QString programFolder;
+    // First folder of the project, "*.prn" and import dialogs: the program folder, or the
+    // user's documents when the program folder is the hidden per-user data folder.
+    QString dialogFolder;
     QString pendingOpenName;
     QString projectPath;
     QString todayText;

@@ -1,4 +1,6 @@
 #include "app/mainstate.h"
+#include "app/programfolder.h"
+#include "base/version.h"
 #include "model/state.h"
 #include "print/afdrukken.h"
 #include "ui/invoer/registerinvoer.h"
@@ -6,15 +8,21 @@
 #include "ui/overzicht/frmoverzicht.h"
 #include "ui/overzicht/frmpreview.h"
 #include "ui/platform/qtplatform.h"
+#include "ui/platform/translation.h"
 #include "ui/rekenblad/frmrekenblad.h"
 #include "ui/shell/frmsplash.h"
 #include "ui/shell/frmstart.h"
+#include "ui/shell/programicon.h"
 
 #include <memory>
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The name of the per-user data folder ("~/.local/share/Ornaveld").
+    QApplication::setApplicationName(QLatin1String(orv::kProgramTitle));
+    QApplication::setWindowIcon(orv::programIcon());
+    orv::installQtDutch(app);
     // The process ends only through the shutdown of the main window.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -46,6 +54,7 @@ int main(int argc, char* argv[]) {
             });
         return overview;
     });
+    mainState.setInstallFolders(orv::installFolders());
 
     // The command line as one text: a path with spaces arrives split by the shell's rules.
     QStringList arguments = QApplication::arguments();

@@ -7,9 +7,11 @@
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
 #include "common/testmain.h"
+#include "testdata.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace orv;
@@ -193,6 +195,24 @@ private slots:
             QCOMPARE(now, h.messages().isEmpty() ? sampleProject() : encodeProject(State{}));
         QCOMPARE(h.menus().left(8), panel != kNoFile ? "00111111" : "11000001");
         QVERIFY(!h.platform.busy);
+    }
+
+    // An installed program started from a folder without settings: the user's own folder
+    // gets the installed default (an empty library, the "Standaard" print values: 8 points,
+    // landscape, bold heading, normal, italic), nothing is asked, and the settings are
+    // written back into the user's folder.
+    void freshInstall() {
+        Harness h;
+        h.main.setInstallFolders({h.path("user"), ORNAVELD_DEFAULT_SETTINGS_DIR, h.path("docs")});
+        h.main.MDIForm_Load(QString());
+        QVERIFY(h.messages().isEmpty() && h.main.startupCompleted());
+        const SettingsData& s = h.state->settings;
+        QCOMPARE(trimmed(s.library[1].entryName), QStringLiteral("<selecteer geluidsbron>"));
+        QCOMPARE(QList<int>({s.printFontSize, s.paperOrientation, s.headerStyle, s.bodyStyle1,
+                             s.bodyStyle2}),
+                 QList<int>({8, 2, 3, 1, 2}));
+        h.main.MDIForm_Unload();
+        QCOMPARE(QFileInfo(h.path("user/Ornaveld.set")).size(), settingsFileSize(1));
     }
 
     // answers: what the search dialog returns in turn; %1 in texts stands for the folder.

@@ -5,14 +5,24 @@
 #include "common/fakeplatform.h"
 #include "common/testmain.h"
 #include "ui/invoer/registerinvoer.h"
+#include "ui/platform/translation.h"
 #include "ui/shell/frmstart.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
 
 using namespace orv;
 using namespace orvtest;
@@ -121,12 +131,41 @@ private slots:
         QCOMPARE(trimmed(d.state->project.projectName), QStringLiteral("Loods"));
     }
 
-    // Closing the window saves the settings and ends the program once, asking about an open
-    // project first.
+    // The tray menu's "Info" shows the delivery text read-only, whichever code page it was
+    // written in; the picture sends feedback. (Before any test that ends the program: after
+    // that no dialog's event loop runs any more.)
+    void taakBarInfo_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("UTF-8") << QByteArray("Geleverd: \xc3\xa9\xc3\xa9n programma");
+        QTest::newRow("Windows-1252") << QByteArray("Geleverd: \xe9\xe9n programma");
+    }
+    void taakBarInfo() {
+        QFETCH(QByteArray, file);
+        Desktop d;
+        QFile delivery(d.dir.filePath("levering.txt"));
+        QVERIFY(delivery.open(QIODevice::WriteOnly) && delivery.write(file) == file.size());
+        delivery.close();
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            auto* text = about->findChild<QPlainTextEdit*>("txtLevering");
+            shown = text->isReadOnly() ? text->toPlainText() : "editable";
+            about->findChild<QToolButton*>("picLogo")->click();
+            about->close();
+        });
+        d.action("mnuTaakInfo")->trigger();
+        QCOMPARE(shown, QStringLiteral("Geleverd: één programma"));
+        QCOMPARE(d.platform.mails, QStringList{"support@ornaveld.nl| Feedback Ornaveld 1.0"});
+    }
+
+    // Closing the window or "Afsluiten" of the tray menu saves the settings and ends the program
+    // once, asking about an open project first.
     void closingWindowShutsDown_data() {
         QTest::addColumn<bool>("project");
-        QTest::newRow("no project") << false;
-        QTest::newRow("project open") << true;
+        QTest::addColumn<bool>("tray");
+        QTest::newRow("no project") << false << false;
+        QTest::newRow("project open") << true << false;
+        QTest::newRow("tray, project open") << true << true;
     }
     void closingWindowShutsDown() {
         QFETCH(bool, project);
@@ -137,7 +176,11 @@ private slots:
             d.action("mnuOpenen")->trigger();
         }
         d.state->settings.userName = fixedText(u"Afgesloten", kUserNameWidth);
-        QVERIFY(d.window.close());
+        QFETCH(bool, tray);
+        if (tray)
+            d.action("mnuTaakExit")->trigger();
+        else
+            QVERIFY(d.window.close());
         QVERIFY(d.window.processEnded());
         QVERIFY(!d.window.isVisible());
         QCOMPARE(d.platform.messages.size(), project ? 1 : 0);
@@ -148,6 +191,37 @@ private slots:
         QVERIFY(!d.window.isFormOpen(FormId::Invoer));
         d.action("mnuExit")->trigger(); // after the end nothing runs twice
         QCOMPARE(d.platform.messages.size(), project ? 1 : 0);
+    }
+
+    // With Qt's Dutch texts loaded the standard dialogs read Dutch: title, then buttons.
+    void dutchStandardDialogs_data() {
+        QTest::addColumn<int>("mode"); // -1 a Yes/No question, else QFileDialog::AcceptMode
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("question") << -1 << QStringList{"&Ja", "&Nee"};
+        QTest::newRow("open") << int(QFileDialog::AcceptOpen)
+                              << QStringList{"Openen", "&Openen", "Annuleren"};
+        QTest::newRow("save") << int(QFileDialog::AcceptSave)
+                              << QStringList{"Opslaan als", "Op&slaan", "Annuleren"};
+    }
+    void dutchStandardDialogs() {
+        QFETCH(int, mode);
+        const std::unique_ptr<QTranslator> dutch(installQtDutch(*qApp));
+        QVERIFY(dutch);
+        QStringList texts;
+        if (mode < 0) {
+            QMessageBox box(QMessageBox::Question, "Vraag", "Doorgaan?",
+                            QMessageBox::Yes | QMessageBox::No);
+            texts << box.button(QMessageBox::Yes)->text() << box.button(QMessageBox::No)->text();
+        } else {
+            QFileDialog dialog;
+            dialog.setOption(QFileDialog::DontUseNativeDialog);
+            dialog.setAcceptMode(QFileDialog::AcceptMode(mode));
+            dialog.show();
+            texts << dialog.windowTitle();
+            for (QAbstractButton* b : dialog.findChild<QDialogButtonBox*>()->buttons())
+                texts << b->text();
+        }
+        QTEST(texts, "texts");
     }
 };
 

@@ -33,6 +33,12 @@ void setFieldBackground(QWidget* field, const QColor& colour) {
         combo->lineEdit()->setPalette(palette);
 }
 
+void setTextColour(QWidget* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
 QColor fieldBackground(const QWidget* field) {
     return field->palette().color(QPalette::Base);
 }

@@ -24,6 +24,8 @@ inline const QColor kFigureBackground = QColor(bgr(0x000000)); // behind the geo
 // The background of one text, combo or list box.
 void setFieldBackground(QWidget* field, const QColor& colour);
 QColor fieldBackground(const QWidget* field);
+// The text colour of a label, as on the gradient of the splash and about windows.
+void setTextColour(QWidget* label, const QColor& colour);
 
 // Every text box, combo box and list box of form: enabledColour when it is enabled,
 // disabledColour when not. Other controls are left alone.

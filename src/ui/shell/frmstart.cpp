@@ -2,6 +2,8 @@
 
 #include "app/calculationrun.h"
 #include "app/mainstate.h"
+#include "base/version.h"
+#include "ui/shell/programicon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,6 +12,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QSystemTrayIcon>
 #include <QToolBar>
 
 namespace orv {
@@ -55,6 +58,7 @@ frmStart::frmStart(State& state, Platform& platform, QWidget* parent)
     setCentralWidget(mdi_);
     buildMenus();
     ButtonSetup();
+    showTrayIcon();
     for (int i = 0; i < 2; ++i) {
         panels_[i] = new QLabel(this);
         panels_[i]->setObjectName(QStringLiteral("StatusBar1_%1").arg(i + 1));
@@ -132,6 +136,24 @@ void frmStart::buildMenus() {
             },
             Qt::QueuedConnection);
     }
+
+    taakBar_ = new QMenu(QStringLiteral("TaakBar"), this);
+    taakBar_->setObjectName(QStringLiteral("mnuTaakBar"));
+    QAction* taakInfo = taakBar_->addAction(QStringLiteral("Info"));
+    taakInfo->setObjectName(QStringLiteral("mnuTaakInfo"));
+    forward(taakInfo, [](MainState& m) { m.mnuInfo_Click(); });
+    QAction* taakExit = taakBar_->addAction(QStringLiteral("Afsluiten"));
+    taakExit->setObjectName(QStringLiteral("mnuTaakExit"));
+    forward(taakExit, [](MainState& m) { m.mnuExit_Click(); });
+}
+
+void frmStart::showTrayIcon() {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+    tray_ = new QSystemTrayIcon(programIcon(), this);
+    tray_->setObjectName(QStringLiteral("TaakBar"));
+    tray_->setToolTip(QLatin1String(kProgramTitle));
+    tray_->setContextMenu(taakBar_);
+    tray_->show();
 }
 
 void frmStart::popupBerekening(const QPoint& globalPos) {
@@ -202,6 +224,7 @@ void frmStart::endProcess() {
             w->deleteLater();
         }
     }
+    if (tray_) tray_->hide();
     hide();
     QCoreApplication::exit(0);
 }

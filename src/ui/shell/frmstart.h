@@ -14,6 +14,7 @@
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QSystemTrayIcon;
 
 namespace orv {
 
@@ -41,6 +42,9 @@ public:
     // Pops the "Berekening" menu up at a point of the screen; the chosen command runs once
     // the caller has returned to the event loop.
     void popupBerekening(const QPoint& globalPos);
+    // "TaakBar": the context menu of the program's icon in the system tray, where the
+    // desktop offers a tray; the menu exists either way.
+    QMenu* taakBarMenu() const { return taakBar_; }
     QMdiArea* mdiArea() const { return mdi_; }
     bool processEnded() const { return ended_; }
     bool isFormOpen(FormId form) const;
@@ -61,6 +65,7 @@ protected:
 private:
     void buildMenus();
     void ButtonSetup();
+    void showTrayIcon();
     QWidget* createForm(FormId form);
     void showAbout();
 
@@ -69,6 +74,8 @@ private:
     MainState* mainState_ = nullptr;
     QMdiArea* mdi_;
     QMenu* berekening_ = nullptr;
+    QMenu* taakBar_ = nullptr;
+    QSystemTrayIcon* tray_ = nullptr;
     QLabel* panels_[2] = {nullptr, nullptr};
     std::array<QAction*, kMenuItemCount> menu_{};
     std::array<QAction*, 15> toolbar_{}; // entries 1..14

@@ -4,33 +4,25 @@
 #include "base/helpers.h"
 #include "base/version.h"
 #include "base/win1252.h"
+#include "ui/shell/frmabout.h"
 #include "ui/shell/frmstart.h"
 
 #include <QDialog>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringDecoder>
+#include <QVBoxLayout>
 
 namespace orv {
 namespace {
 
 std::size_t slot(FormId form) {
     return static_cast<std::size_t>(form);
-}
-
-// "levering.txt" may come from a Windows machine in its code page, or be written here in
-// UTF-8; both read right.
-QString readDeliveryText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.read(1 << 20);
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    return utf8.hasError() ? fromWin1252(bytes) : text;
 }
 
 } // namespace
@@ -101,37 +93,11 @@ QWidget* frmStart::createForm(FormId form) {
 }
 
 void frmStart::showAbout() {
-    const QString title = QLatin1String(kProgramTitle);
-    QMessageBox box(this);
-    box.setObjectName(QStringLiteral("frmAbout"));
-    box.setWindowTitle(QStringLiteral("Info ") + title);
-    box.setIcon(QMessageBox::Information);
-    // The label text doubles "&" for a mnemonic caption; this box shows plain text.
-    const QString user =
-        trimmed(state_.settings.userNameLabel).replace(QStringLiteral("&&"), QStringLiteral("&"));
-    const QString version = QStringLiteral(", versie %1.%2 rev%3 (Qt %4)")
-                                .arg(kVersionMajor)
-                                .arg(kVersionMinor)
-                                .arg(kVersionRevision)
-                                .arg(QLatin1String(qVersion()));
-    box.setText(QStringLiteral("Berekening van de optredende geluidsniveaus "
-                               "ten gevolge van industriële geluidsbronnen volgens de "
-                               "rekenmethode I uit de "
-                               "Handleiding meten en rekenen industrielawaai (ministerie VROM, "
-                               "1999).\n\n") +
-                title + version + QStringLiteral("\n\nGebruiker :\n") + user +
-                QStringLiteral("\n\n") + QLatin1String(kMakerName));
-    const QString delivery =
-        readDeliveryText(joinPath(state_.programFolder, QStringLiteral("levering.txt")));
-    if (!delivery.isEmpty()) box.setDetailedText(delivery);
-    QPushButton* feedback = box.addButton(QStringLiteral("Feedback"), QMessageBox::ActionRole);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
-    if (box.clickedButton() == feedback) {
-        platform_.openMail(QLatin1String(kSupportAddress),
-                           QStringLiteral(" Feedback ") + title +
-                               QStringLiteral(" %1.%2").arg(kVersionMajor).arg(kVersionMinor));
-    }
+    const QString delivery = mainState_
+                                 ? mainState_->deliveryTextPath()
+                                 : joinPath(state_.programFolder, QStringLiteral("levering.txt"));
+    frmAbout about(state_, platform_, delivery, this);
+    about.exec();
 }
 
 } // namespace orv

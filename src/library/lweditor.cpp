@@ -60,7 +60,7 @@ LwEditor::AddChoice LwEditor::add() {
 
 int LwEditor::importText() {
     FileDialogRequest request;
-    request.initialFolder = state_.programFolder;
+    request.initialFolder = state_.dialogFolder;
     request.filter = kImportFilter;
     request.fileMustExist = true;
     request.noChangeDir = true;

@@ -20,7 +20,7 @@ namespace {
 
 FileError printToFile(const State& state, Platform& platform) {
     FileDialogRequest request;
-    request.initialFolder = state.programFolder;
+    request.initialFolder = state.dialogFolder;
     request.filter = kPrnFilter;
     request.confirmOverwrite = true;
     request.noChangeDir = true;

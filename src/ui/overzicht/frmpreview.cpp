@@ -180,7 +180,7 @@ void frmPreView::placeDocument() {
 
 void frmPreView::savePdf() {
     FileDialogRequest request;
-    request.initialFolder = state_.programFolder;
+    request.initialFolder = state_.dialogFolder;
     request.filter = kPdfFilter;
     request.confirmOverwrite = true;
     request.noChangeDir = true;

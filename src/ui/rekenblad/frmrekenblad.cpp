@@ -205,7 +205,7 @@ void frmRekenblad::copy() {
 
 void frmRekenblad::saveCsv() {
     FileDialogRequest request;
-    request.initialFolder = state_.programFolder;
+    request.initialFolder = state_.dialogFolder;
     request.filter = QStringLiteral("CSV-bestand (*.csv)|*.csv");
     request.fileName = QStringLiteral("rekenblad.csv");
     request.noChangeDir = true;

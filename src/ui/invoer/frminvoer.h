@@ -49,7 +49,7 @@ public:
     std::function<void()> openLibraryEditor;                 // "lijst", modal
     std::function<void()> openSurchargeTool;                 // "Toeslag", modal
     std::function<void(const GeometryTexts&)> openGeometry;  // "geometrie"
-    std::function<void(QWidget* form)> popupCalculationMenu; // "reken"
+    std::function<void(QWidget* button)> popupCalculationMenu; // "reken", under its button
 
     // The project tab into the project record.
     void AcceptProject();

@@ -297,7 +297,9 @@ void frmInvoer::ButtonSetup() {
     }
     connect(toolbar1_->actions()[1], &QAction::triggered, this, [this] {
         AcceptProject();
-        if (popupCalculationMenu) popupCalculationMenu(this);
+        // The menu drops down from the button, as from a menu bar.
+        QWidget* button = toolbar1_->widgetForAction(toolbar1_->actions()[1]);
+        if (popupCalculationMenu) popupCalculationMenu(button ? button : this);
     });
     connect(toolbar1_->actions()[3], &QAction::triggered, this, [this] {
         if (!openLibraryEditor) return;

@@ -65,12 +65,17 @@ void frmStart::showForm(FormId form, bool modal) {
         return;
     }
     w->setAttribute(Qt::WA_DeleteOnClose);
-    if (form == FormId::Invoer) {
-        // The input form is the one document child of the frame.
+    if (form == FormId::Invoer || form == FormId::Overzicht || form == FormId::PreView) {
+        // The documents live inside the frame: the input form at its own size, the overview
+        // and the preview filling it, as wide as their tables and pages want.
         QMdiSubWindow* sub = mdi_->addSubWindow(w);
         sub->setAttribute(Qt::WA_DeleteOnClose);
-        sub->resize(sub->sizeHint().expandedTo(w->size()));
-        sub->show();
+        if (form == FormId::Invoer) {
+            sub->resize(sub->sizeHint().expandedTo(w->size()));
+            sub->show();
+        } else {
+            sub->showMaximized();
+        }
         forms_[slot(form)] = sub;
     } else {
         w->setWindowFlag(Qt::Window, true);

@@ -17,12 +17,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QColor>("colour");
-        auto row = [](const char* name, QString box, bool multi, QString typed, QString text,
-                      QColor colour) {
-            QTest::newRow(name) << box << multi << typed << text << colour;
-        };
-        row("letter refused", "txtLijnbron_1", false, "1a", "1", kRefusedRed);
-        row("multi-edit cyan", "txtLijnbron_3", true, "4", "4", kEditManyCyan);
+        QTest::newRow("letter refused") << "txtLijnbron_1" << false << "1a"
+                                        << "1" << kRefusedRed;
+        QTest::newRow("multi-edit cyan") << "txtLijnbron_3" << true << "4"
+                                         << "4" << kEditManyCyan;
     }
     void keys() {
         QFETCH(QString, box);
@@ -45,13 +43,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("refused");
-        auto row = [](const char* name, QString box, QString typed, QString shown, bool refused) {
-            QTest::newRow(name) << box << typed << shown << refused;
-        };
-        row("speed above", "txtLijnbron_3", "120", "80", false);
-        row("movements 1000 on leaving", "txtLijnbron_4", "2500", "1000,0", false);
-        row("empty date", "txtProject_1", "", "07-03-2024", false);
-        row("no such date", "txtProject_1", "31-02-2000", "31-02-2000", true);
+        QTest::newRow("speed above") << "txtLijnbron_3"
+                                     << "120"
+                                     << "80" << false;
+        QTest::newRow("movements on leaving") << "txtLijnbron_4"
+                                              << "2500"
+                                              << "1000,0" << false;
+        QTest::newRow("empty date") << "txtProject_1"
+                                    << ""
+                                    << "07-03-2024" << false;
+        QTest::newRow("no such date") << "txtProject_1"
+                                      << "31-02-2000"
+                                      << "31-02-2000" << true;
     }
     void leaving() {
         QFETCH(QString, box);

@@ -32,7 +32,6 @@ struct Desktop {
     Desktop() {
         platform.currentDir = dir.path();
         SettingsData s;
-        s.userName = fixedText(u"Tester", kUserNameWidth);
         s.libraryCount = 1;
         s.library[1].entryName = fixedText(u"Vrachtwagen", kEntryNameWidth);
         writeSettingsFile(dir.filePath(kSettingsFileName), s);

@@ -24,17 +24,14 @@ inline orv::SourceRecord sampleSource(int kind, int i) {
     orv::SourceRecord r;
     r.sourceName = orv::fixedText(u"Heftruck", orv::kSourceNameWidth);
     r.lwA = 95;
-    r.lwAMax = 100;
     r.description = orv::fixedText(QStringLiteral("bron %1").arg(i), orv::kDescriptionWidth);
     r.pointCount = kind == 0 ? 10 : 4;
     r.length = 120;
     r.speed = 30;
     r.movements[0] = 12.5;
-    r.operatingHours[0] = 3.25;
     r.height = 1.5;
     r.distanceA = 40;
     r.distanceB = 60;
-    r.reflection = 2;
     return r;
 }
 

@@ -18,10 +18,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("e diaeresis") << QStringLiteral("ë") << QByteArray("\xEB");
         QTest::newRow("euro") << QStringLiteral("€") << QByteArray("\x80");
-        QTest::newRow("times") << QStringLiteral("×") << QByteArray("\xD7");
         QTest::newRow("bullet") << QStringLiteral("•") << QByteArray("\x95");
         QTest::newRow("em dash") << QStringLiteral("—") << QByteArray("\x97");
-        QTest::newRow("ascii") << QStringLiteral("Heftruck") << QByteArray("Heftruck");
     }
     void characters() {
         QFETCH(QString, text);
@@ -30,14 +28,10 @@ private slots:
         QCOMPARE(fromWin1252(bytes), text);
     }
 
-    void missingCharacterBecomesQuestionMark() {
-        QCOMPARE(toWin1252(QStringLiteral("a中b")), QByteArray("a?b"));
-    }
-
     void fixedTexts() {
+        QCOMPARE(toWin1252(QStringLiteral("a中b")), QByteArray("a?b")); // no such character
         QCOMPARE(fixedText(u"abc", 5), QStringLiteral("abc  "));
         QCOMPARE(fixedText(QStringLiteral("12345678901234567890123456"), 25).size(), 25);
-        QCOMPARE(fixedText(u"", 3), QStringLiteral("   "));
         QCOMPARE(fixedBytes(u"hard", 5), QByteArray("hard "));
         QCOMPARE(trimmed(u"  a b  "), QStringLiteral("a b"));
         QCOMPARE(rtrimmed(u"  a b  "), QStringLiteral("  a b"));

@@ -1,19 +1,12 @@
 // Printing: twips onto device pixels at the device's own resolution, texts drawn where
-// they were measured, and the report as an A4 PDF of the renderer's pages.
+// they were measured.
 
-#include "../report/tst_renderer_fixture.h"
-#include "base/numberformat.h"
-#include "common/guards.h"
-#include "common/recordingsurface.h"
 #include "common/testmain.h"
 #include "print/paintersurface.h"
-#include "print/pdfreport.h"
-#include "report/drukoverzicht.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QPdfWriter>
-#include <QRegularExpression>
 #include <QtTest>
 
 using namespace orv;
@@ -102,52 +95,6 @@ private slots:
                  qPrintable(QString::number(box.right())));
         QVERIFY(box.top() > 1440 * px);
         QVERIFY(box.bottom() < (1440 + s.textHeight()) * px);
-    }
-
-    void pdfPagesAsRendered_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<int>("mobiles");
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<int>("size");
-        QTest::newRow("li 200 landscape 8") << 2 << 150 << 50 << 2 << 8;
-        QTest::newRow("cb 120 portrait 6") << 1 << 60 << 60 << 1 << 6;
-    }
-    void pdfPagesAsRendered() {
-        QFETCH(int, kind);
-        QFETCH(int, lines);
-        QFETCH(int, mobiles);
-        QFETCH(int, orientation);
-        QFETCH(int, size);
-        const orvtest::DecimalSeparatorGuard separator(QLatin1Char(','));
-        const auto st = orvtest::makeReportState(kind, lines, mobiles, orientation, size);
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        const PdfResult outcome = renderReportPdf(*st, buffer);
-        QVERIFY(outcome.error.ok());
-        const QString pdf = QString::fromLatin1(buffer.data());
-        QVERIFY(pdf.startsWith("%PDF-"));
-        static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-        QCOMPARE(static_cast<int>(pdf.count(page)), outcome.pages);
-
-        // A4 in points, turned as the settings say.
-        static const QRegularExpression mediaBox(
-            QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"));
-        const auto m = mediaBox.match(pdf);
-        QVERIFY(m.hasMatch());
-        const QSizeF box(m.captured(1).toDouble(), m.captured(2).toDouble());
-        const QSizeF a4 = orientation == 2 ? QSizeF(842, 595) : QSizeF(595, 842);
-        QVERIFY2(std::abs(box.width() - a4.width()) < 1.5 &&
-                     std::abs(box.height() - a4.height()) < 1.5,
-                 qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
-
-        // Courier New (Liberation Mono) measures as the recording surface's fixed pitch, so
-        // the recorded run on a page of the same size turns its pages at the same rows.
-        const double margin = 2 * kPdfPrinterMarginPoints * 20;
-        RecordingSurface recorded(TextMetric::fixedPitch(),
-                                  RecordingSurface::kA4WidthTwips - margin,
-                                  RecordingSurface::kA4HeightTwips - margin);
-        QCOMPARE(DrukOverzicht(recorded, *st, false), outcome.pages);
     }
 };
 

@@ -75,9 +75,7 @@ private slots:
             QTest::newRow(name) << kind << QString(boxes) << QString(answers);
         };
         row("Cb lines only", ReportKind::Cb, "0100", "0010");
-        row("Cb mobiles only", ReportKind::Cb, "0010", "0001");
         row("transmission parameters", ReportKind::Transmission, "0100", "0100");
-        row("transmission lines", ReportKind::Transmission, "0010", "0010");
         row("transmission mobiles", ReportKind::Transmission, "1001", "1001");
         row("emission both", ReportKind::Emission, "0110", "0011");
     }

@@ -121,9 +121,8 @@ void TestRendererLayout::surchargeMarks() {
     const auto mark = std::next(day);
     QCOMPARE(mark->text, QStringLiteral("•"));
     QCOMPARE(mark->x, day->x2);
-    QVERIFY(cellAt(row, "---", 123) != row.end());
-    QVERIFY(cellAt(row, "---", 130) != row.end());
-    QVERIFY(cellAt(row, "39,2", 137) != row.end());
+    for (const auto& [text, column] : Cells{{"---", 123}, {"---", 130}, {"39,2", 137}})
+        QVERIFY2(cellAt(row, text, column) != row.end(), qPrintable(text));
     QCOMPARE(
         std::count_if(row.begin(), row.end(), [](const RecordedOp& op) { return op.text == "•"; }),
         2);

@@ -46,9 +46,9 @@ public:
     frmInvoer(State& state, Platform& platform, MainView* view, QWidget* parent = nullptr);
     ~frmInvoer() override;
 
-    std::function<void()> openLibraryEditor;                 // "lijst", modal
-    std::function<void()> openSurchargeTool;                 // "Toeslag", modal
-    std::function<void(const GeometryTexts&)> openGeometry;  // "geometrie"
+    std::function<void()> openLibraryEditor;                   // "lijst", modal
+    std::function<void()> openSurchargeTool;                   // "Toeslag", modal
+    std::function<void(const GeometryTexts&)> openGeometry;    // "geometrie"
     std::function<void(QWidget* button)> popupCalculationMenu; // "reken", under its button
 
     // The project tab into the project record.

@@ -301,11 +301,7 @@ void frmInvoer::resizeEvent(QResizeEvent* event) {
 }
 
 void frmInvoer::closeForm() {
-    // In the frame the sub-window goes with the form, so no empty frame stays behind.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
+    closeDocument(this);
 }
 
 void frmInvoer::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #include "ui/overzicht/frmoverzicht.h"
 
 #include "report/overviewstyles.h"
+#include "ui/platform/uihelpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -116,7 +117,7 @@ void frmOverzicht::copyToClipboard() {
 
 void frmOverzicht::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        close();
+        closeDocument(this);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -4,6 +4,7 @@
 #include "print/afdrukken.h"
 #include "print/pdfreport.h"
 #include "report/previewpaging.h"
+#include "ui/platform/uihelpers.h"
 
 #include <cmath>
 #include <QAction>
@@ -194,7 +195,7 @@ void frmPreView::savePdf() {
 
 void frmPreView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        close();
+        closeDocument(this);
         return;
     }
     QWidget::keyPressEvent(event);

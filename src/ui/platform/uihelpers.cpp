@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPlainTextEdit>
 
@@ -60,6 +61,13 @@ void paintGradient(QPainter& painter, const QRect& area, const QColor& start, co
                               mix(start.blue(), end.blue())));
         painter.drawLine(area.left(), area.top() + y, area.right(), area.top() + y);
     }
+}
+
+void closeDocument(QWidget* document) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(document->parentWidget()))
+        sub->close();
+    else
+        document->close();
 }
 
 } // namespace orv

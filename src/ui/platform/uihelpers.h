@@ -35,4 +35,8 @@ void SetFieldColours(QWidget* form, const QColor& enabledColour, const QColor& d
 // and blue, from start to end.
 void paintGradient(QPainter& painter, const QRect& area, const QColor& start, const QColor& end);
 
+// Closes a document window: inside the main window's frame its sub-window goes with it, so
+// that no empty frame stays behind and the frame knows the document is gone.
+void closeDocument(QWidget* document);
+
 } // namespace orv

@@ -194,8 +194,8 @@ std::span<const ComboSpec> comboTable() {
 }
 
 const ComboSpec* comboSpec(const QString& name) {
-    for (const ComboSpec& spec : kCombos)
-        if (name == QLatin1String(spec.name)) return &spec;
+    for (const ComboSpec& rule : kCombos)
+        if (name == QLatin1String(rule.name)) return &rule;
     return nullptr;
 }
 
@@ -210,10 +210,10 @@ QString listHelpText() {
                           "geluidsbronnen toevoegen, wijzigen, wissen of sorteren.");
 }
 
-bool acceptsKey(const FieldSpec& spec, QChar c) {
-    if (!spec.keys) return true;
+bool acceptsKey(const FieldSpec& rule, QChar c) {
+    if (!rule.keys) return true;
     if (c == QChar(8) || c == QChar(27) || c == QChar(13)) return true;
-    return c.unicode() < 128 && std::strchr(spec.keys, static_cast<char>(c.unicode())) &&
+    return c.unicode() < 128 && std::strchr(rule.keys, static_cast<char>(c.unicode())) &&
            c.unicode() != 0;
 }
 

@@ -47,7 +47,7 @@ QString listStatusText(int kind, int count);
 QString listHelpText();
 
 // Whether a typed character is taken by the box. Backspace, Escape and Enter always are.
-bool acceptsKey(const FieldSpec& spec, QChar c);
+bool acceptsKey(const FieldSpec& rule, QChar c);
 
 // The box that Enter or Down (forward) or Up (back) moves to inside an array, wrapping
 // round. farthestEnabled: whether txtMobbron_7 is in use (not with one sub-source).

@@ -46,37 +46,37 @@ QLabel* label(const QString& text, QWidget* buddy) {
 } // namespace
 
 QLineEdit* frmInvoer::addBox(QGridLayout* grid, FieldGroup group, int index, int row, int column) {
-    const FieldSpec& spec = fieldTable(group)[static_cast<std::size_t>(index)];
+    const FieldSpec& rule = fieldTable(group)[static_cast<std::size_t>(index)];
     auto* edit = new QLineEdit;
     edit->setObjectName(fieldName(group, index));
     edit->setProperty("fieldGroup", static_cast<int>(group));
     edit->setProperty("fieldIndex", index);
-    if (spec.maxLength > 0) edit->setMaxLength(spec.maxLength);
+    if (rule.maxLength > 0) edit->setMaxLength(rule.maxLength);
     const QFontMetrics fm(edit->font());
-    const bool numeric = spec.format[0] != 0 || spec.tag[0] != 0;
+    const bool numeric = rule.format[0] != 0 || rule.tag[0] != 0;
     if (numeric) {
         edit->setFixedWidth(fm.horizontalAdvance(QStringLiteral("00000,0000")) + 14);
-        if (spec.format[0]) edit->setAlignment(Qt::AlignRight);
-    } else if (spec.maxLength <= 10) {
-        edit->setFixedWidth(fm.horizontalAdvance(QString(spec.maxLength + 1, u'0')) + 14);
+        if (rule.format[0]) edit->setAlignment(Qt::AlignRight);
+    } else if (rule.maxLength <= 10) {
+        edit->setFixedWidth(fm.horizontalAdvance(QString(rule.maxLength + 1, u'0')) + 14);
     } else {
-        edit->setMinimumWidth(fm.averageCharWidth() * std::min(spec.maxLength + 2, 34));
+        edit->setMinimumWidth(fm.averageCharWidth() * std::min(rule.maxLength + 2, 34));
     }
-    if (spec.label[0]) {
+    if (rule.label[0]) {
         // The counts say on a second line what they count in.
-        QString text = QString::fromUtf8(spec.label);
+        QString text = QString::fromUtf8(rule.label);
         if (group == FieldGroup::Lijnbron && index == 2)
             text += QStringLiteral("\n(in lijnbron/rijroute)");
         if (group == FieldGroup::Mobbron && index == 1)
             text += QStringLiteral("\n(in geluidsbron)");
         grid->addWidget(label(text, edit), row, 0);
-        edit->setAccessibleName(QString::fromUtf8(spec.label));
+        edit->setAccessibleName(QString::fromUtf8(rule.label));
     }
-    if (numeric || spec.maxLength <= 10)
+    if (numeric || rule.maxLength <= 10)
         grid->addWidget(edit, row, column);
     else
         grid->addWidget(edit, row, column, 1, 4);
-    if (spec.unit[0]) grid->addWidget(new QLabel(QString::fromUtf8(spec.unit)), row, column + 1);
+    if (rule.unit[0]) grid->addWidget(new QLabel(QString::fromUtf8(rule.unit)), row, column + 1);
     edit->installEventFilter(this);
     return edit;
 }
@@ -84,8 +84,8 @@ QLineEdit* frmInvoer::addBox(QGridLayout* grid, FieldGroup group, int index, int
 QComboBox* frmInvoer::addCombo(const char* name, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
-    const ComboSpec* spec = comboSpec(QLatin1String(name));
-    if (spec && spec->items[0]) combo->addItems(QString::fromUtf8(spec->items).split('|'));
+    const ComboSpec* rule = comboSpec(QLatin1String(name));
+    if (rule && rule->items[0]) combo->addItems(QString::fromUtf8(rule->items).split('|'));
     combo->installEventFilter(this);
     return combo;
 }
@@ -257,10 +257,10 @@ QWidget* frmInvoer::buildProjectTab() {
         const char* name = c == 0 ? "cmbReken_0" : "cmbReken_1";
         cmbReken_[c] = addCombo(name, frame4_);
         cmbReken_[c]->setFixedWidth(txtReken_[1]->width());
-        const ComboSpec* spec = comboSpec(QLatin1String(name));
-        g4->addWidget(label(QString::fromUtf8(spec->label), cmbReken_[c]), 2 + c, 0);
+        const ComboSpec* rule = comboSpec(QLatin1String(name));
+        g4->addWidget(label(QString::fromUtf8(rule->label), cmbReken_[c]), 2 + c, 0);
         g4->addWidget(cmbReken_[c], 2 + c, 1);
-        if (spec->unit[0]) g4->addWidget(new QLabel(QString::fromUtf8(spec->unit)), 2 + c, 2);
+        if (rule->unit[0]) g4->addWidget(new QLabel(QString::fromUtf8(rule->unit)), 2 + c, 2);
     }
     g4->setColumnStretch(4, 1);
 

@@ -48,9 +48,9 @@ void frmInvoer::setStatus(const QString& status, const QString& help) {
 
 void frmInvoer::fieldFocusIn(QWidget* field) {
     if (const auto id = boxId(field)) {
-        const FieldSpec& spec = specOf(*id);
+        const FieldSpec& rule = specOf(*id);
         static_cast<QLineEdit*>(field)->selectAll();
-        setStatus(QString::fromUtf8(spec.status), QString::fromUtf8(spec.help));
+        setStatus(QString::fromUtf8(rule.status), QString::fromUtf8(rule.help));
     } else if (const ComboSpec* combo = comboSpec(field->objectName())) {
         setStatus(QString::fromUtf8(combo->status), QString::fromUtf8(combo->help));
     } else if (auto* list = qobject_cast<QListWidget*>(field)) {
@@ -68,13 +68,13 @@ void frmInvoer::fieldFocusIn(QWidget* field) {
 void frmInvoer::fieldLeft(QLineEdit* edit) {
     const auto id = boxId(edit);
     if (!id || !edit->isEnabled() || closing_) return;
-    const FieldSpec& spec = specOf(*id);
-    const double upper = spec.format[0] ? spec.upper : kNoUpperBound;
-    const double lower = spec.format[0] ? spec.lower : kNoLowerBound;
+    const FieldSpec& rule = specOf(*id);
+    const double upper = rule.format[0] ? rule.upper : kNoUpperBound;
+    const double lower = rule.format[0] ? rule.lower : kNoLowerBound;
     QString today = state_.todayText;
     if (today.isEmpty()) today = QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
-    const ValidateResult r = ValiDate(edit->text(), QString::fromLatin1(spec.tag), upper, lower,
-                                      QString::fromLatin1(spec.format), today);
+    const ValidateResult r = ValiDate(edit->text(), QString::fromLatin1(rule.tag), upper, lower,
+                                      QString::fromLatin1(rule.format), today);
     if (!r.accepted) {
         setFieldBackground(edit, kRefusedRed);
         edit->setToolTip(r.toolTip);

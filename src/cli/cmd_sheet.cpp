@@ -5,10 +5,10 @@
 #include "base/numberformat.h"
 #include "cli/commands.h"
 #include "cli/runoptions.h"
+#include "report/limitinput.h"
 #include "report/sheet.h"
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
-#include "report/sheetlimits.h"
 
 #include <memory>
 #include <QCommandLineParser>

@@ -69,7 +69,7 @@ int DrukOverzicht(Surface& surface, const State& state, bool preview) {
         projectBlock(p);
         p.setTableFont();
         if (state.reportKind == ReportKind::Cb)
-            druk::drukCb(p);
+            druk::drukBedrijfsduur(p);
         else if (state.reportKind == ReportKind::Transmission)
             druk::drukOverdracht(p);
         else

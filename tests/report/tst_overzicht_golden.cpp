@@ -4,7 +4,6 @@
 
 #include "app/calculationrun.h"
 #include "app/projectfile.h"
-#include "calc/assessment.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
 #include "common/guards.h"
@@ -90,20 +89,6 @@ private slots:
         // Building again gives the same text: nothing accumulates between runs.
         MaakOverzicht(*st);
         QCOMPARE(reportText(*st), text);
-    }
-
-    // A silent period shows "---" and adds nothing, even when a damaged row still holds a
-    // level for it.
-    void silentPeriodAddsNothing() {
-        auto st = orvtest::makeReportState(2, 2, 0);
-        st->results[0][1].cb[2] = kSilent;
-        st->results[0][1].laeq[2] = 55;
-        assessListedSources(*st);
-        MaakOverzicht(*st);
-        const QString row =
-            reportLines(reportText(*st)).filter(QStringLiteral("Route 001")).value(0);
-        QCOMPARE(row.right(14), QStringLiteral("    ---    ---"));
-        QCOMPARE(st->totalLaeq[2], st->results[0][2].laeq[2]);
     }
 };
 

@@ -3,7 +3,7 @@
 
 #include "app/calculationrun.h"
 #include "base/numberformat.h"
-#include "calc/calcfixture.h"
+#include "common/calcfixture.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
 #include "common/guards.h"

@@ -3,8 +3,8 @@
 
 #include "app/mainstate.h"
 #include "app/projectfile.h"
-#include "calc/calcfixture.h"
 #include "cli/commands.h"
+#include "common/calcfixture.h"
 #include "common/fakeplatform.h"
 #include "common/guards.h"
 #include "common/testmain.h"

@@ -1,9 +1,9 @@
 #include "ui/rekenblad/frmrekenblad.h"
 
 #include "base/numberformat.h"
+#include "report/limitinput.h"
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
-#include "report/sheetlimits.h"
 #include "ui/platform/uihelpers.h"
 
 #include <QClipboard>

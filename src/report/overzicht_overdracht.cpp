@@ -106,7 +106,7 @@ void putParameter(State& state, QStringView label, const QString& value) {
 
 } // namespace
 
-void writeTransmissionReport(State& state) {
+void writeOverdracht(State& state) {
     writeTitle(state);
     if (state.sections.projectBlock()) writeProject(state, 89, 1);
     if (state.sections.parameterBlock(ReportKind::Transmission)) {

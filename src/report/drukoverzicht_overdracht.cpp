@@ -3,9 +3,8 @@
 
 #include "base/win1252.h"
 #include "report/drukoverzicht_p.h"
+#include "report/overzicht.h"
 #include "report/reporttexts.h"
-
-#include <QStringList>
 
 namespace orv::druk {
 namespace {
@@ -105,31 +104,6 @@ void totalRow(Pager& p) {
     p.endLine();
 }
 
-// A surcharge on the total level replaces the notes of the single sources; otherwise the
-// first surcharged source of each kind gets one note, whether its rows are listed or not.
-QStringList surchargeNotes(const State& st) {
-    const int total = st.sources[LineSource][0].surchargeKx;
-    if (total > 0)
-        return {str(texts::kSurchargeTotal) + QString::number(total) + str(texts::kSurchargeDb)};
-    QStringList notes;
-    for (int kind = LineSource; kind <= MobileSource; ++kind)
-        for (int i = 1; i <= listedCount(st, kind); ++i) {
-            const int k = st.sources[kind][i].surchargeKx;
-            if (k > 0) {
-                notes.append(str(texts::kSurchargeSource) + QString::number(k) +
-                             str(texts::kSurchargeDb) + str(texts::kSurchargeSentence));
-                break;
-            }
-        }
-    return notes;
-}
-
-QString assessmentLine(const State& st) {
-    return str(texts::kLetmaal) + num(st.letmaal, u"#0.0") + str(texts::kAfterLetmaal) +
-           str(texts::kLden) + num(st.lden, u"#0.0") + str(texts::kAfterLden) +
-           str(texts::kLnight) + num(st.lnight, u"#0.0") + str(texts::kAfterLnight);
-}
-
 void printLine(Pager& p, const QString& text) {
     p.keepOnPage();
     p.lineOf(text);
@@ -172,12 +146,12 @@ void drukOverdracht(Pager& p) {
     for (QStringView note :
          {texts::kNoteTransmission1, texts::kNoteTransmission2, texts::kNoteTransmission3})
         printLine(p, str(note));
-    for (const QString& note : surchargeNotes(st))
+    for (const QString& note : orv::surchargeNotes(st))
         printLine(p, note);
     p.endLine();
     p.keepOnPage();
     p.s.setFontBold(true);
-    p.lineOf(assessmentLine(st));
+    p.lineOf(orv::assessmentLine(st));
 }
 
 } // namespace orv::druk

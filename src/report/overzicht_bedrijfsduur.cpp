@@ -73,7 +73,7 @@ void writeMobileTable(State& state) {
 
 } // namespace
 
-void writeCbReport(State& state) {
+void writeBedrijfsduur(State& state) {
     const bool lines = state.sections.linesListed(ReportKind::Cb);
     writeTitle(state);
     if (state.sections.projectBlock()) writeProject(state, lines ? 74 : 63, 2);

@@ -1,4 +1,4 @@
-#include "report/sheetlimits.h"
+#include "report/limitinput.h"
 
 #include "base/numberformat.h"
 

@@ -98,7 +98,7 @@ void mobileTable(Pager& p) {
 
 } // namespace
 
-void drukCb(Pager& p) {
+void drukBedrijfsduur(Pager& p) {
     if (p.state.sections.linesListed(ReportKind::Cb)) lineTable(p);
     if (p.state.sections.mobilesListed(ReportKind::Cb)) mobileTable(p);
 }

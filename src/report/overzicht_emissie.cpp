@@ -38,7 +38,7 @@ void putRow(QString& b, const SourceRecord& s, const SourceResult& r,
 
 } // namespace
 
-void writeEmissionReport(State& state) {
+void writeEmissie(State& state) {
     const bool lines = state.sections.linesListed(ReportKind::Emission);
     writeTitle(state);
     if (state.sections.projectBlock()) writeProject(state, lines ? 74 : 63, 2);

@@ -10,8 +10,8 @@ namespace orv {
 
 // Draws the report of state.reportKind with state.sections on the surface, from
 // the first page to the last, and returns the number of pages. It formats what the
-// calculation and the text overview left in state (the assessment values of report kind 2
-// are read as they stand) and computes no totals of its own. The print settings come from
+// calculation run and the text overview left in state (the assessment values of report
+// kind 2 are read as they stand) and computes no totals of its own. The print settings come from
 // state.settings, with the print dialog's start values for those still unset; state is not
 // changed. Printer mode (preview false) sets A4 paper and the orientation and turns pages
 // with newPage(); preview mode hands every finished page to capturePage() and wipes the

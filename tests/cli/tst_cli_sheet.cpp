@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(r.code, 0);
         QFile golden(QStringLiteral(ORNAVELD_TEST_DATA_DIR "/golden/") + file);
         QVERIFY(golden.open(QIODevice::ReadOnly));
-        QCOMPARE(r.out, QString::fromUtf8(golden.readAll()));
+        QCOMPARE(r.out.toUtf8(), golden.readAll()); // byte for byte: the CSV opens with a BOM
     }
 
     void failures_data() {

@@ -7,6 +7,8 @@
 #include "report/overzicht_p.h"
 #include "report/reporttexts.h"
 
+#include <algorithm>
+
 namespace orv {
 namespace overzicht {
 namespace {
@@ -139,7 +141,9 @@ QStringList surchargeNotes(const State& state) {
         return notes;
     }
     for (int kind = 0; kind < kKinds; ++kind) {
-        for (int i = 1; i <= state.sourceCount[kind]; ++i) {
+        // The printed report is also drawn from a state with damaged counts: stay in the table.
+        const int count = std::clamp(int{state.sourceCount[kind]}, 0, kMaxSources);
+        for (int i = 1; i <= count; ++i) {
             const int k = state.sources[kind][static_cast<std::size_t>(i)].surchargeKx;
             if (k > 0) {
                 QString note = texts::kSurchargeSource.toString();

@@ -32,12 +32,15 @@ struct CommitOutcome {
     };
     Status status = Stored;
     int box = -1;
-    QString message; // Missing: label + " niet ingevuld!"
+    QString message; // Missing: label + " niet ingevuld!"; Full: the limit's message
     QString toolTip; // Refused
     int currentRow = -1;
     // The boxes as the commit left them: filled where the walk fills, numbers normalised.
     SourceTexts texts;
 };
+
+// Why no source of the kind can be added (its 500 sources are there); empty when one can.
+QString addRefusal(const State& state, int kind);
 
 // The required-field walk of a single input: fills the boxes that get a default and
 // returns the first required box still empty (-1 when none), with its message.

@@ -56,7 +56,7 @@ int checkRequired(int kind, SourceTexts& texts, QString* message) {
         if (!text.isEmpty()) continue;
         switch (whenEmpty(kind, box)) {
         case WhenEmpty::Zero:
-            text = formatNumber(0, QString::fromLatin1(fieldSpec(boxGroup(kind), box).format));
+            text = formatNumber(0, QString::fromLatin1(fieldRule(boxGroup(kind), box).format));
             break;
         case WhenEmpty::Nearest:
             text = texts.boxes[6];

@@ -195,7 +195,7 @@ std::span<const FieldSpec> fieldTable(FieldGroup group) {
     return {};
 }
 
-const FieldSpec& fieldSpec(FieldGroup group, int index) {
+const FieldSpec& fieldRule(FieldGroup group, int index) {
     return fieldTable(group)[static_cast<std::size_t>(index)];
 }
 
@@ -265,17 +265,17 @@ ValidateResult checkBox(const FieldSpec& rule, QStringView text, double upper, Q
 } // namespace
 
 ValidateResult leaveBox(FieldGroup group, int index, QStringView text, QStringView today) {
-    const FieldSpec& rule = fieldSpec(group, index);
+    const FieldSpec& rule = fieldRule(group, index);
     return checkBox(rule, text, rule.upper, today);
 }
 
 ValidateResult storeBox(FieldGroup group, int index, QStringView text) {
-    const FieldSpec& rule = fieldSpec(group, index);
+    const FieldSpec& rule = fieldRule(group, index);
     return checkBox(rule, text, rule.storeUpper != 0 ? rule.storeUpper : rule.upper, {});
 }
 
 QString showBox(FieldGroup group, int index, double value) {
-    const FieldSpec& rule = fieldSpec(group, index);
+    const FieldSpec& rule = fieldRule(group, index);
     return formatNumber(value,
                         QString::fromLatin1(rule.showFormat ? rule.showFormat : rule.format));
 }

@@ -59,7 +59,7 @@ const ComboSpec* comboSpec(const QString& name);
 QString listStatusText(int kind, int count);
 QString listHelpText();
 
-const FieldSpec& fieldSpec(FieldGroup group, int index);
+const FieldSpec& fieldRule(FieldGroup group, int index);
 
 // Whether a typed character is taken by the box. Backspace, Escape and Enter always are; a
 // character that the files cannot hold never is.

@@ -1,6 +1,5 @@
 // The library editor as a user drives it: modes, keys and an import.
 #include "app/settingsfile.h"
-#include "base/numberformat.h"
 #include "common/fakeplatform.h"
 #include "common/guards.h"
 #include "common/testmain.h"

@@ -33,7 +33,7 @@ std::optional<BoxId> boxId(const QObject* o) {
 }
 
 const FieldSpec& specOf(BoxId id) {
-    return fieldSpec(id.group, id.index);
+    return fieldRule(id.group, id.index);
 }
 
 bool isEnterOrDown(int key) {

@@ -100,7 +100,7 @@ void frmLw::buildControls() {
         txtLw_[i]->setAlignment(Qt::AlignRight);
         txtLw_[i]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000,00")) + fm.height());
         auto* l = label(QStringLiteral("lblLw_%1").arg(i),
-                        QString::fromUtf8(fieldSpec(FieldGroup::Lw, i).label), txtLw_[i], this);
+                        QString::fromUtf8(fieldRule(FieldGroup::Lw, i).label), txtLw_[i], this);
         fieldLabels_.append(l);
         levels->addWidget(l, i, 0);
         levels->addWidget(txtLw_[i], i, 1);
@@ -187,7 +187,7 @@ void frmLw::showTexts(const EntryTexts& texts) {
     const double levels[2] = {texts.lwEq, texts.lwMax};
     for (int i = 0; i < 2; ++i)
         txtLw_[i]->setText(
-            formatNumber(levels[i], QString::fromLatin1(fieldSpec(FieldGroup::Lw, i).format)));
+            formatNumber(levels[i], QString::fromLatin1(fieldRule(FieldGroup::Lw, i).format)));
 }
 
 void frmLw::lstLw_Click() {
@@ -337,7 +337,7 @@ bool frmLw::boxKey(QLineEdit* box, QKeyEvent* key) {
     if (typed.isEmpty() || !typed[0].isPrint()) return false;
     const bool accepted = box == txtOmsch_
                               ? inWin1252(typed[0])
-                              : acceptsKey(fieldSpec(FieldGroup::Lw, at - 1), typed[0]);
+                              : acceptsKey(fieldRule(FieldGroup::Lw, at - 1), typed[0]);
     setFieldBackground(box, accepted ? kLightYellow : kRefusedRed);
     return !accepted;
 }

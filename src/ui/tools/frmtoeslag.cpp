@@ -56,7 +56,7 @@ frmToeslag::frmToeslag(State& state, Platform& platform, QWidget* parent)
     addRow(QStringLiteral("Selecteer bron"), combo3_, {});
     addRow(QStringLiteral("Toeslag K"), combo2_, QStringLiteral("dB"));
     for (int i = 0; i < 3; ++i) {
-        const FieldSpec& rule = fieldSpec(FieldGroup::Toeslag, i);
+        const FieldSpec& rule = fieldRule(FieldGroup::Toeslag, i);
         text_[i] = new QLineEdit(frame);
         text_[i]->setObjectName(fieldName(FieldGroup::Toeslag, i));
         text_[i]->setAlignment(Qt::AlignRight);
@@ -180,7 +180,7 @@ bool frmToeslag::eventFilter(QObject* watched, QEvent* event) {
         }
         const QString typed = key->text();
         if (index < 3 && typed.size() == 1 && typed[0].isPrint()) {
-            const bool accepted = acceptsKey(fieldSpec(FieldGroup::Toeslag, index), typed[0]);
+            const bool accepted = acceptsKey(fieldRule(FieldGroup::Toeslag, index), typed[0]);
             setFieldBackground(text_[index], accepted ? kLightYellow : kRefusedRed);
             return !accepted;
         }

@@ -17,9 +17,9 @@ struct CommitInput {
     // List entries selected when editing started: 0 or 1 is a single input, 2 or more a
     // multi-edit, which skips the required boxes and writes only the boxes filled in.
     int selectedCount = 0;
-    int currentRow = -1;           // the list's current entry (single edit)
-    std::vector<int> selectedRows; // 0-based, ascending (multi-edit)
-    bool farthestEnabled = true;   // txtMobbron_7 in use (not with one sub-source)
+    int currentRow = -1;             // the list's current entry (single edit)
+    std::vector<int> selectedRows{}; // 0-based, ascending (multi-edit)
+    bool farthestEnabled = true;     // txtMobbron_7 in use (not with one sub-source)
     SourceTexts texts;
 };
 

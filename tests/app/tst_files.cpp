@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -145,6 +147,8 @@ private slots:
         }
         QCOMPARE(bytes.size(), size);
         QCOMPARE(fileBytes(path), bytes);
+        // A saved project keeps the one it replaced beside it.
+        QCOMPARE(fileBytes(path + ".bak"), settings ? QByteArray() : QByteArray(200000, 'x'));
         QCOMPARE(again, bytes);
     }
 
@@ -267,6 +271,34 @@ private slots:
         const FileError f = writeProject(full, *sampleState(1, 2));
         QCOMPARE(f.number, 61);
         QCOMPARE(f.description, QStringLiteral("Schijf vol"));
+    }
+
+    // A logout or kill ends the desktop program without questions, but with its settings: the
+    // empty library read at start comes back with its placeholder entry.
+    void terminatedProgramWritesTheSettings() {
+#ifndef ORNAVELD_DESKTOP_PROGRAM
+        QSKIP("built without the GUI");
+#else
+        QTemporaryDir dir;
+        const QString path = dir.filePath(kSettingsFileName);
+        QVERIFY(writeSettingsFile(path, SettingsData{}).ok());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", dir.filePath("data"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        // The start-up reads the file after the splash (2.5 s); a slow machine gets more time.
+        for (int wait = 5000; wait <= 20000 && QFileInfo(path).size() == 112; wait *= 2) {
+            QProcess program;
+            program.setWorkingDirectory(dir.path());
+            program.setProcessEnvironment(env);
+            program.start(ORNAVELD_DESKTOP_PROGRAM, QStringList());
+            QVERIFY(program.waitForStarted());
+            QTest::qWait(wait);
+            program.terminate(); // SIGTERM
+            QVERIFY(program.waitForFinished(10000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        }
+        QCOMPARE(QFileInfo(path).size(), settingsFileSize(1));
+#endif
     }
 
     void committedExamplesMatchTheGenerator() {

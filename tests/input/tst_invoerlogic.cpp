@@ -167,8 +167,8 @@ private slots:
         QTEST(v.join(' '), "stored");
         QCOMPARE(out.currentRow, 0);
         // The second library entry of the same name gives its own levels.
-        QCOMPARE(QPair(r.lwA, r.lwAMax), QPair(90.0, 104.0));
-        QCOMPARE(QPair(r.reflection, r.screening), QPair(qint16(2), qint16(5)));
+        QCOMPARE(qMakePair(r.lwA, r.lwAMax), qMakePair(90.0, 104.0));
+        QCOMPARE(qMakePair(r.reflection, r.screening), qMakePair(qint16(2), qint16(5)));
     }
 
     void mobileDistances_data() {

@@ -10,7 +10,6 @@ namespace orv {
 namespace {
 
 const QString kWarning = QStringLiteral("Waarschuwing");
-const QString kLevelFormat = QStringLiteral("##0.0");
 
 } // namespace
 
@@ -30,8 +29,7 @@ std::optional<EntryTexts> LwEditor::show(int position) {
     if (!inList(position)) return std::nullopt;
     currentEntry_ = entryOfPosition(position);
     const LibraryEntry& e = state_.settings.library[static_cast<std::size_t>(currentEntry_)];
-    return EntryTexts{trimmed(e.entryName), formatNumber(e.lwEq, kLevelFormat),
-                      formatNumber(e.lwMax, kLevelFormat)};
+    return EntryTexts{trimmed(e.entryName), e.lwEq, e.lwMax};
 }
 
 void LwEditor::reportEmpty() {
@@ -53,12 +51,12 @@ LwEditor::AddChoice LwEditor::add() {
         return AddChoice::Manual;
     }
     if (answer == QLatin1String("2")) {
-        return importText() > 0 ? AddChoice::Imported : AddChoice::Nothing;
+        return importText() ? AddChoice::Imported : AddChoice::Nothing;
     }
     return AddChoice::Nothing;
 }
 
-int LwEditor::importText() {
+bool LwEditor::importText() {
     FileDialogRequest request;
     request.initialFolder = state_.dialogFolder;
     request.filter = kImportFilter;
@@ -67,12 +65,12 @@ int LwEditor::importText() {
     const FileDialogAnswer chosen = platform_.openFileDialog(request);
     if (chosen.cancelled || chosen.path.isEmpty() || !isImportName(chosen.path)) {
         platform_.setBusy(false);
-        return 0;
+        return false;
     }
     platform_.setBusy(true);
-    const ImportOutcome outcome = importFile(state_.settings, chosen.path, platform_, state_.crlf);
+    importFile(state_.settings, chosen.path, platform_, state_.crlf);
     platform_.setBusy(false);
-    return outcome.taken;
+    return true;
 }
 
 bool LwEditor::change(int position) {

@@ -13,6 +13,7 @@
 #include "ui/shell/frmsplash.h"
 #include "ui/shell/frmstart.h"
 #include "ui/shell/programicon.h"
+#include "ui/shell/sessionend.h"
 
 #include <memory>
 #include <QApplication>
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
         return overview;
     });
     mainState.setInstallFolders(orv::installFolders());
+    orv::installSessionEnd(mainState, *state);
 
     // The command line as one text: a path with spaces arrives split by the shell's rules.
     QStringList arguments = QApplication::arguments();

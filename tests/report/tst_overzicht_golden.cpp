@@ -50,7 +50,7 @@ private slots:
         row("voorbeeld_2_1111_toeslag10_komma.txt")
             << 2 << "1111" << comma << QList<int>{10, 0, 0, 0};
         // Two surcharged sources, one note: that of the first.
-        row("voorbeeld_2_1111_bron5en3_punt.txt") << 2 << "1111" << dot << QList<int>{0, 5, 0, 3};
+        row("voorbeeld_2_1111_bron5en10_punt.txt") << 2 << "1111" << dot << QList<int>{0, 5, 0, 10};
         row("voorbeeld_3_1110_punt.txt") << 3 << "1110" << dot << none;
         row("voorbeeld_3_0010_komma.txt") << 3 << "0010" << comma << none;
     }

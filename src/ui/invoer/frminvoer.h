@@ -5,6 +5,7 @@
 // belong to other windows and are reached through the hooks below; an unset hook does
 // nothing.
 
+#include "app/geometryfields.h"
 #include "app/mainview.h"
 #include "base/platform.h"
 #include "input/commit.h"
@@ -30,15 +31,6 @@ class QToolButton;
 
 namespace orv {
 
-// The line-source boxes the geometry test reads, as typed.
-struct GeometryTexts {
-    QString description;
-    QString length;
-    QString pointCount;
-    QString distanceA;
-    QString distanceB;
-};
-
 class frmInvoer : public QWidget {
     Q_OBJECT
 public:
@@ -48,7 +40,7 @@ public:
 
     std::function<void()> openLibraryEditor;                   // "lijst", modal
     std::function<void()> openSurchargeTool;                   // "Toeslag", modal
-    std::function<void(const GeometryTexts&)> openGeometry;    // "geometrie"
+    std::function<void(const BoxesGeometry&)> openGeometry;    // "geometrie", boxes accepted
     std::function<void(QWidget* button)> popupCalculationMenu; // "reken", under its button
 
     // The project tab into the project record.
@@ -101,12 +93,16 @@ private:
     QColor enabledColour() const;
     std::vector<int> selectedRows(int kind) const;
     void closeForm();
+    // Today as "dd-mm-yyyy": what an empty date becomes.
+    QString today() const { return state_.todayText; }
 
     void fieldFocusIn(QWidget* field);
     void fieldLeft(QLineEdit* box);
     bool fieldKey(QWidget* field, QKeyEvent* key);
     void setStatus(const QString& status, const QString& help);
     void toggleCalendar();
+    void cmdControle_Click();
+    void refuseBox(QLineEdit* box, const QString& toolTip);
 
     State& state_;
     Platform& platform_;

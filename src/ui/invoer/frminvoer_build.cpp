@@ -3,6 +3,8 @@
 
 #include "ui/invoer/frminvoer.h"
 
+#include "ui/platform/win1252guard.h"
+
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QGridLayout>
@@ -78,6 +80,7 @@ QLineEdit* frmInvoer::addBox(QGridLayout* grid, FieldGroup group, int index, int
         grid->addWidget(edit, row, column, 1, 4);
     if (rule.unit[0]) grid->addWidget(new QLabel(QString::fromUtf8(rule.unit)), row, column + 1);
     edit->installEventFilter(this);
+    refuseOutsideWin1252(edit);
     return edit;
 }
 
@@ -158,6 +161,7 @@ QWidget* frmInvoer::buildSourceTab(int kind) {
         cmdControle_->setToolTip(
             QStringLiteral("Controle geometrie rijlijn op basis van opgegeven afstanden"));
         cmdControle_->installEventFilter(this);
+        connect(cmdControle_, &QPushButton::clicked, this, &frmInvoer::cmdControle_Click);
         buttons->addWidget(cmdControle_);
     }
     cmdOK_[kind] = new QPushButton(QStringLiteral("ok"), page);

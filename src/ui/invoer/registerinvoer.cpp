@@ -26,9 +26,8 @@ void registerInvoerForm(frmStart& window, MainState& mainState, State& state, Pl
             frmToeslag tool(state, platform, form);
             tool.exec();
         };
-        form->openGeometry = [form, &platform](const GeometryTexts& t) {
-            frmGeometrie::showTest(
-                platform, {t.length, t.pointCount, t.distanceA, t.distanceB, t.description}, form);
+        form->openGeometry = [form, &platform](const BoxesGeometry& run) {
+            frmGeometrie::showTest(platform, run, form);
         };
         form->popupCalculationMenu = [&window](QWidget* button) {
             window.popupBerekening(button->mapToGlobal(QPoint(0, button->height())));

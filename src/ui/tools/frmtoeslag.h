@@ -29,7 +29,7 @@ private:
     void Combo1_Click();
     void Combo2_Click();
     void cmdReken_Click();
-    void Text_LostFocus(int index);
+    bool Text_LostFocus(int index);
     double boxValue(int index) const;
 
     State& state_;

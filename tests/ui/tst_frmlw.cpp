@@ -1,8 +1,5 @@
-// The library editor as a user drives it: modes, keys, and what reaches the settings file.
-#include "app/mainstate.h"
+// The library editor as a user drives it: modes, keys and an import.
 #include "app/settingsfile.h"
-#include "base/numberformat.h"
-#include "common/fakemainview.h"
 #include "common/fakeplatform.h"
 #include "common/guards.h"
 #include "common/testmain.h"
@@ -101,6 +98,10 @@ private slots:
         QCOMPARE(name->text(), "Pomxyz");
         QTest::keyClick(name, Qt::Key_Escape);
         QCOMPARE(name->text(), "Pomp");
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QStringLiteral("\u015D"),
+                            {}); // the file cannot hold it
+        QCOMPARE(name->text(), "Pomp");
+        QCOMPARE(fieldBackground(name), kRefusedRed);
         QVERIFY(e.window->isVisible()); // Escape in a box does not close the window
 
         // Enter walks description -> Lweq -> Lwmax -> description; a letter is refused.
@@ -120,28 +121,24 @@ private slots:
         QCOMPARE(max->text(), "101,4");
     }
 
-    // The program's end writes the edits to the settings file; a new start lists them.
-    void endOfRun() {
+    // An import that stops at the full library still lists all the library holds.
+    void importUpToTheFullLibrary() {
+        QStringList names;
+        for (int i = 0; i < 497; ++i)
+            names << QStringLiteral("Bron %1").arg(i, 3, 10, QLatin1Char('0'));
+        Editor e(names);
         QTemporaryDir dir;
-        QVERIFY(writeSettingsFile(dir.filePath(kSettingsFileName), SettingsData{}).ok());
-        auto state = std::make_unique<State>();
-        FakePlatform platform;
-        FakeMainView view;
-        MainState main(*state, view, platform);
-        platform.currentDir = dir.path();
-        main.MDIForm_Load(QString());
-        LwEditor editor(*state, platform);
-        platform.inputAnswers.append({"1", "1"});
-        for (const char* n : {"beta", "Alpha"}) {
-            editor.add();
-            editor.confirm(n, 90, 90, -1);
-        }
-        main.MDIForm_Unload();
-        auto again = std::make_unique<State>();
-        QVERIFY(readSettingsFile(dir.filePath(kSettingsFileName), again->settings).ok());
-        QCOMPARE(LwEditor(*again, platform).names(), QStringList({"Alpha", "beta"}));
+        QFile file(dir.filePath("bronnen.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("zaag;90;95\r\nboor;80;85\r\nhamer;99;100\r\n");
+        file.close();
+        e.platform.inputAnswers.enqueue("2");
+        e.platform.openAnswers.enqueue(chosen(file.fileName()));
+        e.click("cmdToevoegen");
+        QCOMPARE(e.list()->count(), 499);
+        QVERIFY(!e.list()->findItems("Zaag", Qt::MatchExactly).isEmpty());
     }
 };
 
 ORV_GUI_TEST_MAIN(TestLw)
-#include "tst_lw.moc"
+#include "tst_frmlw.moc"

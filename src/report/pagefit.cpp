@@ -48,16 +48,18 @@ QList<ReportKind> reportKindsCut(const SettingsData& settings) {
     return cut;
 }
 
-QString pageCutWarning(const QList<ReportKind>& kinds) {
+QString pageCutWarning(const QList<ReportKind>& kinds, const SettingsData& settings) {
     if (kinds.isEmpty()) return {};
     QStringList names;
     for (ReportKind kind : kinds)
         names << kindName(kind);
     QString list = names.takeLast();
     if (!names.isEmpty()) list = names.join(QStringLiteral(", ")) + QStringLiteral(" en ") + list;
+    const bool portrait = settings.paperOrientation != kLandscape;
     return QStringLiteral("De tabellen van ") + list +
-           QStringLiteral(" zijn breder dan de pagina en worden rechts afgesneden: kies "
-                          "\"A4, liggend\" of een kleinere lettergrootte.");
+           QStringLiteral(" zijn breder dan de pagina en worden rechts afgesneden: kies ") +
+           (portrait ? QStringLiteral("\"A4, liggend\" of ") : QString()) +
+           QStringLiteral("een kleinere lettergrootte.");
 }
 
 } // namespace orv

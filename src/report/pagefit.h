@@ -23,8 +23,8 @@ bool reportFitsPage(const State& state);
 // The report kinds whose tables, with every section, are cut in these print settings.
 QList<ReportKind> reportKindsCut(const SettingsData& settings);
 
-// "De tabellen van de overdrachtsberekening zijn breder dan de pagina: ..." for the kinds
-// cut; empty when none is.
-QString pageCutWarning(const QList<ReportKind>& kinds);
+// "De tabellen van de overdrachtsberekening zijn breder dan de pagina ..." for the kinds cut
+// in these settings, with what would make them fit; empty when none is cut.
+QString pageCutWarning(const QList<ReportKind>& kinds, const SettingsData& settings);
 
 } // namespace orv

@@ -108,7 +108,7 @@ void frmLettertype::cmdOK_Click() {
     choice.body2Entry = cboBody2_->currentIndex();
     applyPrintChoice(settings_, choice);
     // The values chosen stay in force; the user is only told what they cut.
-    const QString cut = pageCutWarning(reportKindsCut(settings_));
+    const QString cut = pageCutWarning(reportKindsCut(settings_), settings_);
     if (!cut.isEmpty())
         platform_.messageBox(cut, MsgIcon::Exclamation, MsgButtons::Ok,
                              QStringLiteral("Waarschuwing"));

@@ -169,7 +169,7 @@ QString frmPreView::statusText() const {
     applyPrintStartValues(settings);
     QStringList notes;
     if (!tablesFitPage(state_.reportKind, state_.sections, settings))
-        notes << pageCutWarning({state_.reportKind});
+        notes << pageCutWarning({state_.reportKind}, settings);
     notes << fontSubstituteNote(trimmed(settings.printFontName));
     notes.removeAll(QString());
     return notes.join(QLatin1Char(' '));

@@ -1,11 +1,10 @@
-// The print settings dialog's logic, the sizes a settings file may hold, the settings that
-// cut a report's tables, and the report-section choice.
+// The print settings dialog's logic, the sizes a settings file may hold and the settings that
+// cut a report's tables.
 
 #include "base/win1252.h"
 #include "common/testmain.h"
 #include "report/pagefit.h"
 #include "report/printsettings.h"
-#include "report/sections.h"
 
 using namespace orv;
 
@@ -65,35 +64,6 @@ private slots:
             applyPrintStartValues(stored);
         QCOMPARE(shown(stored), expected);
         QCOMPARE(stored.printFontName.size(), kPrintFontNameWidth);
-    }
-
-    // Which box answers which question: the boxes mean other parts in each report.
-    void sectionQuestions_data() {
-        QTest::addColumn<ReportKind>("kind");
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<QString>("answers"); // project, parameters, lines, mobiles
-        const auto row = [](const char* name, ReportKind kind, const char* boxes,
-                            const char* answers) {
-            QTest::newRow(name) << kind << QString(boxes) << QString(answers);
-        };
-        row("Cb lines only", ReportKind::Cb, "0100", "0010");
-        row("transmission parameters", ReportKind::Transmission, "0100", "0100");
-        row("transmission mobiles", ReportKind::Transmission, "1001", "1001");
-        row("emission both", ReportKind::Emission, "0110", "0011");
-    }
-    void sectionQuestions() {
-        QFETCH(ReportKind, kind);
-        QFETCH(QString, boxes);
-        QFETCH(QString, answers);
-        const Sections s = *Sections::fromText(boxes);
-        const QString got =
-            QString::number(s.projectBlock()) + QString::number(s.parameterBlock(kind)) +
-            QString::number(s.linesListed(kind)) + QString::number(s.mobilesListed(kind));
-        QCOMPARE(got, answers);
-        QCOMPARE(s.text(), boxes);
-        // Every report opens its dialog complete: each box it offers is ticked.
-        for (int box = 0; box < 4; ++box)
-            QCOMPARE(Sections::initial(kind).box(box), !sectionCaption(kind, box).isEmpty());
     }
 
     // A stored size beyond what the list offers is brought within it, with the reason; a

@@ -92,21 +92,6 @@ class TestRekenblad : public QObject {
 
 private slots:
 
-    // A header click sorts ascending, a second one descending; "---" (no level) last both times.
-    void headerClickSorts() {
-        Harness h;
-        const int laeq = static_cast<int>(SheetColumn::Laeq);
-        for (const bool ascending : {true, false}) {
-            h.clickHeader(laeq);
-            QList<double> levels;
-            for (int r = 0; r < h.table()->rowCount(); ++r)
-                if (const auto v = parseNumber(h.table()->item(r, laeq)->text())) levels << *v;
-            if (!ascending) std::reverse(levels.begin(), levels.end());
-            QVERIFY(std::is_sorted(levels.begin(), levels.end()) && levels.first() < levels.last());
-            QCOMPARE(h.table()->item(h.table()->rowCount() - 1, laeq)->text(), QString("---"));
-        }
-    }
-
     // The sheet belongs to the last transmission run: after a Cb or an emission run its
     // button is disabled and says why; after a transmission run it opens on that project.
     void sheetButton_data() {
@@ -164,16 +149,27 @@ private slots:
         QCOMPARE(fieldBackground(h.box("txtMargeMax_0")), kRefusedRed);
     }
 
-    // "Kopiëren" hands over the table as shown, sorted, one tab-separated line per row.
-    void copyMatchesTable() {
+    // A header click sorts ascending, a second one descending, "---" (no level) last both
+    // times; "Kopiëren" then hands over the table as shown, one tab-separated line a row.
+    void sortAndCopy() {
         Harness h;
-        h.clickHeader(0);
+        const int laeq = static_cast<int>(SheetColumn::Laeq);
+        QTableWidget* t = h.table();
+        for (const bool ascending : {true, false}) {
+            h.clickHeader(laeq);
+            QList<double> levels;
+            for (int r = 0; r < t->rowCount(); ++r)
+                if (const auto v = parseNumber(t->item(r, laeq)->text())) levels << *v;
+            if (!ascending) std::reverse(levels.begin(), levels.end());
+            QVERIFY(std::is_sorted(levels.begin(), levels.end()) && levels.first() < levels.last());
+            QCOMPARE(t->item(t->rowCount() - 1, laeq)->text(), QString("---"));
+        }
         QTest::mouseClick(h.window->findChild<QPushButton*>("cmdKopieren"), Qt::LeftButton);
         const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), h.table()->rowCount() + 1);
+        QCOMPARE(lines.size(), t->rowCount() + 1);
         QStringList shown;
-        for (int c = 0; c < h.table()->columnCount(); ++c)
-            shown << h.table()->item(h.table()->rowCount() - 1, c)->text();
+        for (int c = 0; c < t->columnCount(); ++c)
+            shown << t->item(t->rowCount() - 1, c)->text();
         QCOMPARE(lines.last(), shown.join('\t'));
     }
 

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -93,7 +94,11 @@ frmRekenblad::frmRekenblad(State& state, Platform& platform, const QDateTime& ra
     layout->addLayout(buttons);
 
     const QFontMetrics m = fontMetrics();
-    resize(m.horizontalAdvance(QLatin1Char('0')) * 150, m.height() * 48);
+    QSize size(m.horizontalAdvance(QLatin1Char('0')) * 150, m.height() * 48);
+    // On a small screen the buttons stay on it; the table scrolls instead.
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableSize() * 9 / 10);
+    resize(size);
     refresh();
 }
 

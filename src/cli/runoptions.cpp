@@ -9,6 +9,7 @@
 #include "base/win1252.h"
 #include "cli/cliplatform.h"
 #include "cli/commands.h"
+#include "report/printsettings.h"
 
 namespace orv::cli {
 
@@ -136,6 +137,8 @@ int loadRunState(const RunOptions& options, State& state, QTextStream& err) {
             err << options.settingsFile << ": Fout " << e.number << " - " << e.description << ".\n";
             return kExitFile;
         }
+        if (const QString size = limitPrintFontSize(state.settings); !size.isEmpty())
+            err << "Waarschuwing: " << size << "\n";
     }
     const FileError e = readProjectFile(options.projectFile, state);
     if (!e.ok()) {

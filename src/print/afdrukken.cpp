@@ -1,6 +1,7 @@
 #include "print/afdrukken.h"
 
 #include "print/paintersurface.h"
+#include "print/pdfreport.h"
 #include "report/drukoverzicht.h"
 #include "report/overzicht.h"
 #include "report/prnfile.h"
@@ -50,6 +51,8 @@ void Afdrukken(const State& state, Platform& platform) {
     FileError error;
     if (answer.target == PrintTarget::File)
         error = printToFile(state, platform);
+    else if (answer.target == PrintTarget::Printer && !answer.pdfPath.isEmpty())
+        error = writeReportPdf(state, answer.pdfPath).error;
     else if (answer.target == PrintTarget::Printer)
         error = printCopies(state, platform, std::max(1, answer.copies));
     if (!error.ok()) showPrintError(state, platform, error);

@@ -22,6 +22,7 @@ int DrukOverzicht(Surface& surface, const State& state, bool preview);
 // Width of the report's widest table in character units of the body font (12 x its size in
 // twips): the tables' rules end there, and so does the date of the project line.
 int reportWidthColumns(const State& state);
+int reportWidthColumns(ReportKind kind, const Sections& sections);
 
 // Where the page-break test lies for the report kind and orientation (twips from the top):
 // a table row that would start below it goes to the next page. Report kind 2 breaks

@@ -44,15 +44,7 @@ int main(int argc, char* argv[]) {
         auto* overview = new orv::frmOverzicht(*state, window, parent);
         overview->setPrintHandler([&] { orv::Afdrukken(*state, platform); });
         overview->setPreviewHandler([&] { orv::AfdrukVoorbeeld(window); });
-        overview->addToolbarAction(
-            QStringLiteral("Rekenblad"), QStringLiteral("Rekenblad"), [&, overview] {
-                // A window of its own beside the overview, closed
-                // with it.
-                auto* sheet = new orv::frmRekenblad(*state, platform, overview);
-                sheet->setWindowFlag(Qt::Window);
-                sheet->setAttribute(Qt::WA_DeleteOnClose);
-                sheet->show();
-            });
+        orv::addRekenbladButton(*overview, *state, platform);
         return overview;
     });
     mainState.setInstallFolders(orv::installFolders());

@@ -2,6 +2,7 @@
 // then kept at its own size, so that the form can centre it.
 
 #include "ui/invoer/frminvoer.h"
+#include "ui/shell/programicon.h"
 
 #include "ui/platform/win1252guard.h"
 
@@ -193,7 +194,7 @@ QToolBar* frmInvoer::buildListToolbar(int kind) {
     for (const ListButton& b : kListButtons) {
         const QString key = QLatin1String(b.key);
         if (key == QLatin1String("help")) bar->addSeparator();
-        QAction* action = bar->addAction(style()->standardIcon(b.icon), key);
+        QAction* action = bar->addAction(toolbarIcon(style(), b.icon), key);
         action->setObjectName(QStringLiteral("ToolbarLijst_%1_%2").arg(kind).arg(key));
         action->setToolTip(QString::fromUtf8(b.toolTip));
         action->setData(key);

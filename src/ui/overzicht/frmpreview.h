@@ -44,6 +44,7 @@ protected:
 private:
     void ButtonSetup();
     void showPage();
+    QString statusText() const;
     void SizeScrolls();
     void placeDocument();
     void savePdf();
@@ -59,6 +60,7 @@ private:
     QComboBox* cboZoom_ = nullptr;
     QWidget* container_ = nullptr;
     QLabel* document_ = nullptr;
+    QLabel* status_ = nullptr;
     QScrollBar* hscroll_ = nullptr;
     QScrollBar* vscroll_ = nullptr;
 };

@@ -2,10 +2,13 @@
 
 #include "base/numberformat.h"
 #include "report/limitinput.h"
+#include "report/runowner.h"
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
+#include "ui/overzicht/frmoverzicht.h"
 #include "ui/platform/uihelpers.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -14,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -43,11 +47,15 @@ void showMargin(QLineEdit* box, const std::optional<double>& margin) {
 
 } // namespace
 
-frmRekenblad::frmRekenblad(State& state, Platform& platform, QWidget* parent)
+frmRekenblad::frmRekenblad(State& state, Platform& platform, const QDateTime& ranAt,
+                           QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), platform_(platform) {
     setObjectName(QStringLiteral("frmRekenblad"));
     setWindowTitle(QStringLiteral("Rekenblad"));
     auto* layout = new QVBoxLayout(this);
+    auto* owner = new QLabel(sheetOwnerText(state_, ranAt), this);
+    owner->setObjectName(QStringLiteral("lblProject"));
+    layout->addWidget(owner);
     auto* grid = new QGridLayout;
     buildLimits(grid);
     auto* top = new QHBoxLayout;
@@ -86,7 +94,11 @@ frmRekenblad::frmRekenblad(State& state, Platform& platform, QWidget* parent)
     layout->addLayout(buttons);
 
     const QFontMetrics m = fontMetrics();
-    resize(m.horizontalAdvance(QLatin1Char('0')) * 150, m.height() * 48);
+    QSize size(m.horizontalAdvance(QLatin1Char('0')) * 150, m.height() * 48);
+    // On a small screen the buttons stay on it; the table scrolls instead.
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableSize() * 9 / 10);
+    resize(size);
     refresh();
 }
 
@@ -130,7 +142,12 @@ void frmRekenblad::buildLimits(QGridLayout* grid) {
 void frmRekenblad::limitEdited(QLineEdit* box, std::optional<double>& limit) {
     const LimitText typed = parseLimit(box->text());
     if (!typed.ok) {
+        // The box keeps what was typed, so nothing may still be worked out from the limit
+        // it replaced: the period has no limit until a valid one is typed.
         setFieldBackground(box, kRefusedRed);
+        if (!limit) return;
+        limit.reset();
+        refresh();
         return;
     }
     setFieldBackground(box, kLightYellow);
@@ -217,6 +234,19 @@ void frmRekenblad::saveCsv() {
     if (!e.ok())
         platform_.messageBox(sheetSaveErrorText(e), MsgIcon::Critical, MsgButtons::Ok,
                              QStringLiteral("Rekenblad"));
+}
+
+void addRekenbladButton(frmOverzicht& overview, State& state, Platform& platform) {
+    const QDateTime ranAt = QDateTime::currentDateTime();
+    const bool offered = sheetOffered(state);
+    QAction* action = overview.addToolbarAction(
+        QStringLiteral("Rekenblad"), offered ? QStringLiteral("Rekenblad") : sheetUnavailableText(),
+        [&state, &platform, &overview, ranAt] {
+            auto* sheet = new frmRekenblad(state, platform, ranAt, &overview);
+            sheet->setAttribute(Qt::WA_DeleteOnClose);
+            sheet->show();
+        });
+    action->setEnabled(offered);
 }
 
 } // namespace orv

@@ -8,6 +8,7 @@
 #include "model/state.h"
 #include "report/sheet.h"
 
+#include <QDateTime>
 #include <QWidget>
 
 class QGridLayout;
@@ -17,10 +18,14 @@ class QTableWidget;
 
 namespace orv {
 
+class frmOverzicht;
+
 class frmRekenblad : public QWidget {
     Q_OBJECT
 public:
-    frmRekenblad(State& state, Platform& platform, QWidget* parent = nullptr);
+    // ranAt: when the run whose results stand in state was made.
+    frmRekenblad(State& state, Platform& platform, const QDateTime& ranAt,
+                 QWidget* parent = nullptr);
 
     // Rebuilds the sheet from the state's results and limits, keeping the chosen order.
     void refresh();
@@ -48,5 +53,10 @@ private:
     QLabel* decisive_ = nullptr;
     QTableWidget* table_ = nullptr;
 };
+
+// The overview's "Rekenblad" button: it opens the sheet beside the overview, which closes it
+// with itself. Disabled, with the reason as its tooltip, when the overview's run is not a
+// transmission run.
+void addRekenbladButton(frmOverzicht& overview, State& state, Platform& platform);
 
 } // namespace orv

@@ -170,7 +170,7 @@ void frmStart::ButtonSetup() {
             action = bar->addSeparator();
         } else {
             const QString key = QString::fromLatin1(entry.key);
-            action = bar->addAction(style()->standardIcon(entry.icon), key);
+            action = bar->addAction(toolbarIcon(style(), entry.icon), key);
             action->setToolTip(QString::fromUtf8(entry.toolTip));
             action->setData(key);
             connect(action, &QAction::triggered, this, [this, key] {

@@ -1,0 +1,175 @@
+#include "calc/variants.h"
+
+#include "calc/assessment.h"
+#include "calc/calcmath.h"
+#include "calc/damaged.h"
+#include "calc/geometry.h"
+#include "calc/procedures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+
+namespace orv {
+
+namespace {
+
+// The assessment of a copy that has just run its steps: the period totals over every
+// source, the stored surcharge, Letmaal, Lden, Lnight.
+void assessAll(State& run, VariantLevels& levels) {
+    double energy[kPeriods] = {0, 0, 0};
+    for (int kind = 0; kind < kKinds; ++kind) {
+        for (int i = 1; i <= run.sourceCount[kind]; ++i) {
+            const SourceResult& r = run.results[kind][i];
+            for (int p = 0; p < kPeriods; ++p) {
+                if (r.cb[p] != kSilent && r.laeq[p] != 0) energy[p] += calc::pow10(r.laeq[p] / 10);
+            }
+        }
+    }
+    assessLevels(run, energy);
+    for (int p = 0; p < kPeriods; ++p) {
+        levels.energyLevel[p] = energy[p] > 0 ? 10.0 * calc::log10Classic(energy[p]) : 0.0;
+        levels.ratedLevel[p] = run.totalLaeq[p];
+        levels.totalLamax[p] = run.totalLamax[p];
+        levels.penalisedLevel[p] = run.penalisedLevel[p];
+    }
+    levels.letmaal = run.letmaal;
+    levels.lden = run.lden;
+    levels.lnight = run.lnight;
+}
+
+std::optional<double> level(double value) {
+    return value != 0 ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<double> margin(const std::optional<double>& limit, double value) {
+    if (!limit || value == 0) return std::nullopt;
+    return *limit - value;
+}
+
+int decisive(const double (&penalised)[kPeriods]) {
+    int best = 0;
+    for (int p = 1; p < kPeriods; ++p) {
+        if (penalised[p] > penalised[best]) best = p;
+    }
+    return best;
+}
+
+QString matchKey(const VariantSource& s) {
+    return s.description.toCaseFolded() + QChar(0) + s.sourceName.toCaseFolded();
+}
+
+ComparedSource sideBySide(const VariantSource* a, const VariantSource* b) {
+    const VariantSource& any = a ? *a : *b;
+    ComparedSource c;
+    c.description = any.description;
+    c.sourceName = any.sourceName;
+    c.kind = any.kind;
+    c.numberA = a ? a->number : 0;
+    c.numberB = b ? b->number : 0;
+    for (int p = 0; p < kPeriods; ++p) {
+        const double laeqA = a ? a->laeq[p] : 0, laeqB = b ? b->laeq[p] : 0;
+        const double lamaxA = a ? a->lamax[p] : 0, lamaxB = b ? b->lamax[p] : 0;
+        c.laeq[p] = {level(laeqA), level(laeqB)};
+        c.lamax[p] = {level(lamaxA), level(lamaxB)};
+        c.largestChange =
+            std::max({c.largestChange, std::abs(laeqB - laeqA), std::abs(lamaxB - lamaxA)});
+    }
+    return c;
+}
+
+} // namespace
+
+VariantLevels assessVariant(const State& project) {
+    VariantLevels levels;
+    const auto run = std::make_unique<State>(project);
+    run->reportKind = ReportKind::Transmission;
+    run->sections = Sections::initial(ReportKind::Transmission);
+    if (run->sourceCount[0] < 1 && run->sourceCount[1] < 1) {
+        levels.outcome = Outcome::refused(Refusal::NoSources);
+        return levels;
+    }
+    if (Outcome check = CheckIt(*run); !check.done()) {
+        levels.outcome = check;
+        return levels;
+    }
+    if (Outcome damaged = findDamagedValue(*run, ReportKind::Transmission); !damaged.done()) {
+        levels.outcome = damaged;
+        return levels;
+    }
+    levels.outcome = runCalculationSteps(*run);
+    if (!levels.outcome.done()) return levels;
+    assessAll(*run, levels);
+    for (int kind = 0; kind < kKinds; ++kind) {
+        for (int i = 1; i <= run->sourceCount[kind]; ++i) {
+            VariantSource s;
+            s.kind = kind;
+            s.number = i;
+            s.description = run->sources[kind][i].description.trimmed();
+            s.sourceName = run->sources[kind][i].sourceName.trimmed();
+            std::copy_n(run->results[kind][i].laeq, kPeriods, s.laeq);
+            std::copy_n(run->results[kind][i].lamax, kPeriods, s.lamax);
+            levels.sources.push_back(std::move(s));
+        }
+    }
+    return levels;
+}
+
+std::optional<double> ValuePair::difference() const {
+    if (!a || !b) return std::nullopt;
+    return *b - *a;
+}
+
+Comparison compareVariants(const VariantLevels& a, const VariantLevels& b,
+                           const SheetLimits& limits) {
+    Comparison c;
+    for (int p = 0; p < kPeriods; ++p) {
+        ComparedPeriod& period = c.periods[p];
+        period.laeq = {level(a.energyLevel[p]), level(b.energyLevel[p])};
+        period.lamax = {level(a.totalLamax[p]), level(b.totalLamax[p])};
+        // What the stored surcharge added to the total, where it added anything.
+        period.surcharge = {level(a.ratedLevel[p] - a.energyLevel[p]),
+                            level(b.ratedLevel[p] - b.energyLevel[p])};
+        period.rated = {level(a.ratedLevel[p]), level(b.ratedLevel[p])};
+        period.margin = {margin(limits.rated[p], a.ratedLevel[p]),
+                         margin(limits.rated[p], b.ratedLevel[p])};
+        period.lamaxMargin = {margin(limits.lamax[p], a.totalLamax[p]),
+                              margin(limits.lamax[p], b.totalLamax[p])};
+        c.limit[p] = limits.rated[p];
+        c.lamaxLimit[p] = limits.lamax[p];
+    }
+    c.letmaal = {a.letmaal, b.letmaal};
+    c.lden = {a.lden, b.lden};
+    c.lnight = {a.lnight, b.lnight};
+    c.decisiveA = decisive(a.penalisedLevel);
+    c.decisiveB = decisive(b.penalisedLevel);
+
+    // B's sources by key, each key's list consumed in order as A's sources claim them.
+    std::map<QString, std::vector<const VariantSource*>> inB;
+    for (const VariantSource& s : b.sources)
+        inB[matchKey(s)].push_back(&s);
+    std::map<QString, std::size_t> taken;
+    std::vector<bool> matchedB(b.sources.size(), false);
+    for (const VariantSource& s : a.sources) {
+        const QString key = matchKey(s);
+        const auto found = inB.find(key);
+        std::size_t& n = taken[key];
+        const VariantSource* partner = nullptr;
+        if (found != inB.end() && n < found->second.size()) partner = found->second[n++];
+        if (partner) matchedB[static_cast<std::size_t>(partner - b.sources.data())] = true;
+        c.sources.push_back(sideBySide(&s, partner));
+    }
+    for (std::size_t i = 0; i < b.sources.size(); ++i) {
+        if (!matchedB[i]) c.sources.push_back(sideBySide(nullptr, &b.sources[i]));
+    }
+    std::stable_sort(c.sources.begin(), c.sources.end(),
+                     [](const ComparedSource& x, const ComparedSource& y) {
+                         if (x.largestChange != y.largestChange)
+                             return x.largestChange > y.largestChange;
+                         return x.description.compare(y.description, Qt::CaseInsensitive) < 0;
+                     });
+    return c;
+}
+
+} // namespace orv

@@ -56,10 +56,7 @@ int runVariant(const RunOptions& options, VariantLevels& levels, VariantInfo& in
     for (const QString& warning : info.warnings)
         err << options.projectFile << ": " << warning << '\n';
     if (levels.outcome.done()) return kExitDone;
-    if (levels.outcome.refusal == Refusal::NoSources)
-        err << options.projectFile << ": Het project bevat geen bronnen: er is niets berekend.\n";
-    else
-        err << options.projectFile << ": " << levels.outcome.message << '\n';
+    err << options.projectFile << ": " << variantRefusalText(levels.outcome) << '\n';
     return kExitRefused;
 }
 

@@ -15,8 +15,12 @@ ComparisonCell text(const QString& t) {
     return {t, std::nullopt, Change::None};
 }
 
+ComparisonCell missing() {
+    return {QStringLiteral("---"), std::nullopt, Change::None, true};
+}
+
 ComparisonCell number(const std::optional<double>& v) {
-    if (!v) return text(QStringLiteral("---"));
+    if (!v) return missing();
     return {formatNumber(*v, u"#0.0"), v, Change::None};
 }
 
@@ -24,7 +28,7 @@ ComparisonCell number(const std::optional<double>& v) {
 // rounds to 0,0 is neither better nor worse.
 ComparisonCell difference(const ValuePair& pair, bool higherIsBetter) {
     const std::optional<double> d = pair.difference();
-    if (!d) return text(QStringLiteral("---"));
+    if (!d) return missing();
     ComparisonCell cell = number(d);
     const double shown = formatNumber(*d, u"#0.0", QLatin1Char('.')).toDouble();
     if (shown > 0) {
@@ -54,6 +58,12 @@ QString variantHeading(bool isA, const VariantInfo& info) {
         if (!part.isEmpty()) parts.append(part);
     parts.append(QLatin1Char('(') + info.file + QLatin1Char(')'));
     return parts.join(QLatin1Char(' '));
+}
+
+QString variantRefusalText(const Outcome& outcome) {
+    if (outcome.refusal == Refusal::NoSources)
+        return QStringLiteral("Het project bevat geen bronnen: er is niets berekend.");
+    return outcome.message;
 }
 
 QString onlyInText(bool inA) {
@@ -140,7 +150,8 @@ QList<QStringList> comparisonTexts(const ComparisonTable& table) {
     for (const auto& row : table.rows) {
         QStringList cells;
         for (const ComparisonCell& cell : row) {
-            QString t = cell.text;
+            // A missing value is an empty cell to a spreadsheet, not a text.
+            QString t = cell.missing ? QString() : cell.text;
             static const QString risky = QStringLiteral("=+-@\t\r");
             if (!cell.value && !t.isEmpty() && risky.contains(t.front())) t.prepend(u'\'');
             cells.append(t);

@@ -16,6 +16,7 @@ struct ComparisonCell {
     QString text;                 // as shown, with the locale's decimal separator
     std::optional<double> value;  // the number behind a numeric cell
     Change change = Change::None; // differences only: lower levels and higher margins are better
+    bool missing = false;         // shown as "---", exported as an empty cell
 };
 
 // Which project a variant is, for headings and the command line's output.
@@ -40,7 +41,7 @@ ComparisonTable comparisonSourceTable(const Comparison& comparison);
 inline constexpr int kComparisonNameColumns = 4;
 
 // The table as lines of texts, header first. A text cell that a spreadsheet would read as a
-// formula gets a leading apostrophe; numbers keep their sign.
+// formula gets a leading apostrophe; numbers keep their sign; a missing value is empty.
 QList<QStringList> comparisonTexts(const ComparisonTable& table);
 
 // Sorts the rows on a column, stable: numbers by value, texts alphabetically, missing values
@@ -50,6 +51,9 @@ void sortComparisonRows(ComparisonTable& table, int column, bool ascending);
 // Whether a source row's name holds the filter text (case-insensitive; an empty filter
 // holds every row).
 bool comparisonRowMatches(const std::vector<ComparisonCell>& row, const QString& filter);
+
+// Why a variant could not be compared: the refusal of its run, or that it has no sources.
+QString variantRefusalText(const Outcome& outcome);
 
 // "alleen in A", "alleen in B".
 QString onlyInText(bool inA);

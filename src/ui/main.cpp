@@ -13,6 +13,7 @@
 #include "ui/shell/frmsplash.h"
 #include "ui/shell/frmstart.h"
 #include "ui/shell/programicon.h"
+#include "ui/vergelijk/frmvergelijk.h"
 
 #include <memory>
 #include <QApplication>
@@ -52,6 +53,8 @@ int main(int argc, char* argv[]) {
                 sheet->setAttribute(Qt::WA_DeleteOnClose);
                 sheet->show();
             });
+        QObject::connect(overview, &orv::frmOverzicht::compareRequested, overview,
+                         [&, overview] { orv::frmVergelijk::open(*state, platform, overview); });
         return overview;
     });
     mainState.setInstallFolders(orv::installFolders());

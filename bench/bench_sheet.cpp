@@ -2,10 +2,10 @@
 // 500 mobile sources, one of them surcharged) against limits 10 dB below every period's
 // level, so that every source is asked what it alone would have to give up.
 
+#include "calc/assessment.h"
 #include "calc/geometry.h"
 #include "calc/procedures.h"
 #include "model/state.h"
-#include "report/overzicht.h"
 #include "report/sheet.h"
 
 #include <benchmark/benchmark.h>
@@ -55,7 +55,7 @@ std::unique_ptr<State> largestRun() {
     s->sections = Sections::initial(ReportKind::Transmission);
     s->reportKind = ReportKind::Transmission;
     if (!CheckIt(*s).done() || !runCalculationSteps(*s).done()) qFatal("benchmark project refused");
-    MaakOverzicht(*s); // the assessment: totals and surcharge
+    assessListedSources(*s);
     return s;
 }
 

@@ -1,5 +1,6 @@
 #include "app/calculationrun.h"
 
+#include "calc/assessment.h"
 #include "calc/damaged.h"
 #include "calc/geometry.h"
 #include "calc/procedures.h"
@@ -74,6 +75,7 @@ Outcome runCalculationCommand(State& state, Platform& platform, MainView& view,
         return shown(platform, run);
     }
 
+    assessListedSources(state);
     MaakOverzicht(state);
     view.closeForm(FormId::Invoer);
     view.showForm(FormId::Overzicht, false);

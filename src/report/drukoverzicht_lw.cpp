@@ -2,10 +2,9 @@
 // cumulative emission of the replacement point source.
 
 #include "base/win1252.h"
+#include "calc/assessment.h"
 #include "report/drukoverzicht_p.h"
 #include "report/reporttexts.h"
-
-#include <cmath>
 
 namespace orv::druk {
 namespace {
@@ -13,13 +12,6 @@ namespace {
 QString lwPair(const SourceRecord& src) {
     return (src.lwA == 0 ? str(texts::kMissing) : num(src.lwA, u"#0.0")) + QLatin1Char('/') +
            (src.lwAMax == 0 ? str(texts::kMissing) : num(src.lwAMax, u"#0.0"));
-}
-
-// What turns the sound power of one point source into that of the whole source in the
-// period: its number of point sources, its operating time, its screening and reflection.
-double sourceCorrection(const SourceRecord& src, const SourceResult& r, int per) {
-    return 10.0 * (std::log(src.pointCount) / std::log(10.0)) + r.cb[per] - src.screening +
-           src.reflection;
 }
 
 void headings(Pager& p) {
@@ -44,8 +36,9 @@ void sourceRow(Pager& p, int kind, int i) {
     p.right(67, lwPair(src));
     p.right(74, num(src.height, u"#0.0"));
     for (int per = 0; per < kPeriods; ++per) {
-        const QString text = r.cb[per] == kSilent ? str(texts::kMissing)
-                                                  : num(sourceCorrection(src, r, per), u"#0.0");
+        const QString text = r.cb[per] == kSilent
+                                 ? str(texts::kMissing)
+                                 : num(orv::sourceCorrection(src, r, per), u"#0.0");
         p.right(83 + 8 * per, text);
     }
     for (int per = 0; per < kPeriods; ++per) {

@@ -3,12 +3,9 @@
 
 #include "base/numberformat.h"
 #include "base/win1252.h"
-#include "calc/assessment.h"
 #include "report/overzicht.h"
 #include "report/overzicht_p.h"
 #include "report/reporttexts.h"
-
-#include <cmath>
 
 namespace orv {
 namespace overzicht {
@@ -33,8 +30,7 @@ void putHeadings(QString& b) {
     b += kCrLf;
 }
 
-// One source row; adds the energy of every period whose LAeq it prints.
-void putRow(QString& b, const SourceRecord& s, const SourceResult& r, double energy[kPeriods]) {
+void putRow(QString& b, const SourceRecord& s, const SourceResult& r) {
     put(b, field(s.sourceName, kSourceNameWidth), spaces(2),
         field(s.description, kDescriptionWidth), spaces(2));
     put(b, colOrMissing(s.lwA == 0, s.lwA, u"#0.0", 5), QLatin1Char('/'),
@@ -54,7 +50,6 @@ void putRow(QString& b, const SourceRecord& s, const SourceResult& r, double ene
             // the level without it, and the surcharge is applied to the total once.
             put(b, FormatKolom(r.laeq[p] + s.surchargeKx, u"#0.0", 7),
                 s.surchargeKx > 0 ? kSurchargeMark : QChar(u' '));
-            energy[p] += std::pow(10.0, r.laeq[p] / 10.0);
         }
         b += colOrMissing(r.lamax[p] == 0, r.lamax[p], u"#0.0", 6);
     }
@@ -79,6 +74,7 @@ void putTotalRow(QString& b, const State& state) {
     b += kCrLf;
 }
 
+// The totals and the assessment line print what the calculation run assessed.
 void writeTable(State& state) {
     const bool lines = state.sections.linesListed(ReportKind::Transmission);
     const bool mobiles = state.sections.mobilesListed(ReportKind::Transmission);
@@ -86,16 +82,14 @@ void writeTable(State& state) {
     put(b, transmissionGroup(lines, mobiles), kCrLf, rule(kWidth));
     putHeadings(b);
     b += rule(kWidth);
-    double energy[kPeriods] = {0, 0, 0};
     for (int kind = 0; kind < kKinds; ++kind) {
         if (!(kind == LineSource ? lines : mobiles)) continue;
         for (int i = 1; i <= state.sourceCount[kind]; ++i) {
             const auto n = static_cast<std::size_t>(i);
-            putRow(b, state.sources[kind][n], state.results[kind][n], energy);
+            putRow(b, state.sources[kind][n], state.results[kind][n]);
         }
     }
     b += rule(kWidth);
-    assessLevels(state, energy);
     putTotalRow(b, state);
     b += rule(kWidth);
     put(b, kNoteTransmission1, kCrLf, kNoteTransmission2, kCrLf, kNoteTransmission3, kCrLf);

@@ -1,11 +1,10 @@
 // Report kind 3: the cumulative emission, one row per listed source with its source
 // corrections and corrected sound power, and the replacement point source below.
 
+#include "calc/assessment.h"
 #include "report/overzicht.h"
 #include "report/overzicht_p.h"
 #include "report/reporttexts.h"
-
-#include <cmath>
 
 namespace orv::overzicht {
 namespace {
@@ -29,11 +28,7 @@ void putRow(QString& b, const SourceRecord& s, const SourceResult& r,
         colOrMissing(s.lwAMax == 0, s.lwAMax, u"#0.0", 5), FormatKolom(s.height, u"#0.0", 7),
         spaces(3));
     for (int p = 0; p < kPeriods; ++p) {
-        // The correction that turns the source's Lw into the Lw of the whole group over the
-        // period: its point sources, its share of the period, screening and reflection.
-        const double correction =
-            10.0 * std::log(s.pointCount) / std::log(10.0) + r.cb[p] - s.screening + s.reflection;
-        b += colOrMissing(r.cb[p] == kSilent, correction, u"#0.0", 8);
+        b += colOrMissing(r.cb[p] == kSilent, sourceCorrection(s, r, p), u"#0.0", 8);
     }
     b += spaces(2);
     for (int p = 0; p < kPeriods; ++p)

@@ -4,6 +4,7 @@
 
 #include "app/calculationrun.h"
 #include "app/projectfile.h"
+#include "calc/assessment.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
 #include "common/guards.h"
@@ -97,6 +98,7 @@ private slots:
         auto st = orvtest::makeReportState(2, 2, 0);
         st->results[0][1].cb[2] = kSilent;
         st->results[0][1].laeq[2] = 55;
+        assessListedSources(*st);
         MaakOverzicht(*st);
         const QString row =
             reportLines(reportText(*st)).filter(QStringLiteral("Route 001")).value(0);

@@ -1,7 +1,6 @@
 #include "calc/variants.h"
 
 #include "calc/assessment.h"
-#include "calc/calcmath.h"
 #include "calc/damaged.h"
 #include "calc/geometry.h"
 #include "calc/procedures.h"
@@ -15,28 +14,18 @@ namespace orv {
 
 namespace {
 
-// The assessment of a copy that has just run its steps: the period totals over every
-// source, the stored surcharge, Letmaal, Lden, Lnight.
-void assessAll(State& run, VariantLevels& levels) {
-    double energy[kPeriods] = {0, 0, 0};
-    for (int kind = 0; kind < kKinds; ++kind) {
-        for (int i = 1; i <= run.sourceCount[kind]; ++i) {
-            const SourceResult& r = run.results[kind][i];
-            for (int p = 0; p < kPeriods; ++p) {
-                if (r.cb[p] != kSilent && r.laeq[p] != 0) energy[p] += calc::pow10(r.laeq[p] / 10);
-            }
-        }
-    }
-    assessLevels(run, energy);
+// The assessment of a copy that has just run its steps, over every source.
+void assessAll(const State& run, VariantLevels& levels) {
+    const Assessment a = assess(run, ListedKinds{});
     for (int p = 0; p < kPeriods; ++p) {
-        levels.energyLevel[p] = energy[p] > 0 ? 10.0 * calc::log10Classic(energy[p]) : 0.0;
-        levels.ratedLevel[p] = run.totalLaeq[p];
-        levels.totalLamax[p] = run.totalLamax[p];
-        levels.penalisedLevel[p] = run.penalisedLevel[p];
+        levels.energyLevel[p] = levelOf(a.energySum[p]);
+        levels.ratedLevel[p] = a.totalLaeq[p];
+        levels.totalLamax[p] = a.totalLamax[p];
+        levels.penalisedLevel[p] = a.penalisedLevel[p];
     }
-    levels.letmaal = run.letmaal;
-    levels.lden = run.lden;
-    levels.lnight = run.lnight;
+    levels.letmaal = a.letmaal;
+    levels.lden = a.lden;
+    levels.lnight = a.lnight;
 }
 
 std::optional<double> level(double value) {

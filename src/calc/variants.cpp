@@ -152,12 +152,13 @@ Comparison compareVariants(const VariantLevels& a, const VariantLevels& b,
     for (std::size_t i = 0; i < b.sources.size(); ++i) {
         if (!matchedB[i]) c.sources.push_back(sideBySide(nullptr, &b.sources[i]));
     }
-    std::stable_sort(c.sources.begin(), c.sources.end(),
-                     [](const ComparedSource& x, const ComparedSource& y) {
-                         if (x.largestChange != y.largestChange)
-                             return x.largestChange > y.largestChange;
-                         return x.description.compare(y.description, Qt::CaseInsensitive) < 0;
-                     });
+    std::stable_sort(
+        c.sources.begin(), c.sources.end(), [](const ComparedSource& x, const ComparedSource& y) {
+            if (x.largestChange != y.largestChange) return x.largestChange > y.largestChange;
+            if (const int byName = x.sourceName.compare(y.sourceName, Qt::CaseInsensitive))
+                return byName < 0;
+            return x.description.compare(y.description, Qt::CaseInsensitive) < 0;
+        });
     return c;
 }
 

@@ -61,7 +61,7 @@ struct Comparison {
     std::optional<double> limit[kPeriods], lamaxLimit[kPeriods];
     ValuePair letmaal, lden, lnight;
     int decisiveA = 0, decisiveB = 0;    // the period whose penalised level gives Letmaal
-    std::vector<ComparedSource> sources; // largest change first, then by description
+    std::vector<ComparedSource> sources; // largest change first, then by name and description
 };
 
 // Sources match on description and library name, trimmed and without regard to case; the

@@ -16,11 +16,18 @@ constexpr double kTop = 500;
 constexpr double kGap = 150; // twips between columns
 const QString kTitle = QStringLiteral("Varianten vergelijken");
 
-// A heading on two lines, split before its last word: "LAeq Dag" over "B-A".
-std::pair<QString, QString> headingLines(const QString& caption) {
-    const qsizetype space = caption.lastIndexOf(u' ');
-    if (space < 0) return {QString(), caption};
-    return {caption.left(space), caption.mid(space + 1)};
+// A heading word by word on lines of its own, the last word on the bottom line: "LAeq",
+// "Dag", "B-A" stack over a column no wider than its numbers.
+constexpr int kHeadingLines = 3;
+QStringList headingLines(const QString& caption) {
+    QStringList words = caption.split(u' ', Qt::SkipEmptyParts);
+    while (words.size() > kHeadingLines) {
+        words[0] += QLatin1Char(' ') + words[1];
+        words.removeAt(1);
+    }
+    while (words.size() < kHeadingLines)
+        words.prepend(QString());
+    return words;
 }
 
 class ComparisonPager {
@@ -55,9 +62,10 @@ public:
     std::vector<double> widths(const ComparisonTable& t) {
         std::vector<double> w;
         for (int c = 0; c < t.header.size(); ++c) {
-            const auto [top, bottom] = headingLines(t.header[c]);
             bodyFont(true);
-            double width = std::max(s_.textWidth(top), s_.textWidth(bottom));
+            double width = 0;
+            for (const QString& line : headingLines(t.header[c]))
+                width = std::max(width, s_.textWidth(line));
             bodyFont(false);
             for (const auto& row : t.rows)
                 width = std::max(width, s_.textWidth(row[static_cast<std::size_t>(c)].text));
@@ -114,16 +122,16 @@ private:
     void tableHeading(const ComparisonTable& t, const std::vector<double>& w,
                       const std::vector<bool>& right, double width) {
         bodyFont(true);
-        room(3 * s_.textHeight());
+        room((kHeadingLines + 2) * s_.textHeight());
         rule(width);
-        QStringList top, bottom;
+        QStringList lines[kHeadingLines];
         for (const QString& caption : t.header) {
-            const auto [first, second] = headingLines(caption);
-            top.append(first);
-            bottom.append(second);
+            const QStringList words = headingLines(caption);
+            for (int l = 0; l < kHeadingLines; ++l)
+                lines[l].append(words[l]);
         }
-        cells(top, w, right);
-        cells(bottom, w, right);
+        for (const QStringList& line : lines)
+            cells(line, w, right);
         rule(width);
     }
 

@@ -118,8 +118,8 @@ ComparisonTable comparisonPeriodTable(const Comparison& c) {
 
 ComparisonTable comparisonSourceTable(const Comparison& c) {
     ComparisonTable t;
-    t.header << QStringLiteral("Bron") << QStringLiteral("Lw-bron") << QStringLiteral("Soort")
-             << QStringLiteral("In");
+    t.header << QStringLiteral("Geluidsbron") << QStringLiteral("Specificatie")
+             << QStringLiteral("Soort") << QStringLiteral("In");
     for (int p = 0; p < kPeriods; ++p) {
         const QString name = periodName(p);
         for (const char* level : {"LAeq", "LAmax"}) {
@@ -177,7 +177,9 @@ void sortComparisonRows(ComparisonTable& table, int column, bool ascending) {
 }
 
 bool comparisonRowMatches(const std::vector<ComparisonCell>& row, const QString& filter) {
-    return row.front().text.contains(filter.trimmed(), Qt::CaseInsensitive);
+    const QString f = filter.trimmed();
+    return row[0].text.contains(f, Qt::CaseInsensitive) ||
+           row[1].text.contains(f, Qt::CaseInsensitive);
 }
 
 } // namespace orv

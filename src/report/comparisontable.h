@@ -35,8 +35,8 @@ struct ComparisonTable {
 };
 
 ComparisonTable comparisonPeriodTable(const Comparison& comparison);
-// Columns: source, library name, kind, presence, then per period LAeq A, B, difference and
-// LAmax A, B, difference.
+// Columns: source (the library name), its description, kind, presence, then per period LAeq A, B,
+// difference and LAmax A, B, difference.
 ComparisonTable comparisonSourceTable(const Comparison& comparison);
 inline constexpr int kComparisonNameColumns = 4;
 
@@ -48,8 +48,8 @@ QList<QStringList> comparisonTexts(const ComparisonTable& table);
 // last in either direction.
 void sortComparisonRows(ComparisonTable& table, int column, bool ascending);
 
-// Whether a source row's name holds the filter text (case-insensitive; an empty filter
-// holds every row).
+// Whether a source row's name or description holds the filter text (case-insensitive; an empty
+// filter holds every row).
 bool comparisonRowMatches(const std::vector<ComparisonCell>& row, const QString& filter);
 
 // Why a variant could not be compared: the refusal of its run, or that it has no sources.

@@ -69,6 +69,7 @@ void frmOverzicht::ButtonSetup() {
     }
     if (state_.reportKind == ReportKind::Transmission) {
         QAction* compare = toolbar_->addAction(QStringLiteral("Vergelijken..."));
+        compare->setIconText(compare->text()); // a toolbar drops the "..." otherwise
         compare->setObjectName(QStringLiteral("Toolbar1_vergelijken"));
         compare->setToolTip(QStringLiteral("Vergelijken met een ander project"));
         connect(compare, &QAction::triggered, this, &frmOverzicht::compareRequested);

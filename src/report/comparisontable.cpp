@@ -129,7 +129,7 @@ ComparisonTable comparisonSourceTable(const Comparison& c) {
         }
     }
     for (const ComparedSource& s : c.sources) {
-        std::vector<ComparisonCell> row{text(s.description), text(s.sourceName),
+        std::vector<ComparisonCell> row{text(s.sourceName), text(s.description),
                                         text(s.kind == LineSource
                                                  ? QStringLiteral("Lijnbron/rijroute")
                                                  : QStringLiteral("Mobiele/vaste bron")),

@@ -28,12 +28,8 @@ VariantLevels variant(const QString& list) {
     VariantLevels v;
     for (const QString& item : list.split(u';', Qt::SkipEmptyParts)) {
         const QStringList f = item.split(u'|');
-        VariantSource s;
-        s.number = static_cast<int>(v.sources.size()) + 1;
-        s.sourceName = f[0];
-        s.description = f[1];
-        s.laeq[0] = f[2].toDouble();
-        v.sources.push_back(s);
+        const int number = static_cast<int>(v.sources.size()) + 1;
+        v.sources.push_back({0, number, f[1], f[0], {f[2].toDouble(), 0, 0}, {0, 0, 0}});
     }
     return v;
 }
@@ -51,7 +47,6 @@ private slots:
         state->results[1][2].laeq[0] = 12.5; // what an earlier run left must survive
         const QByteArray before = encodeProject(*state);
         const auto resultsBefore = state->results;
-        const double letmaalBefore = state->letmaal;
         const VariantLevels a = assessVariant(*state);
         QVERIFY(a.outcome.done());
         const Comparison c = compareVariants(a, a, {});
@@ -60,10 +55,8 @@ private slots:
             QVERIFY(s.numberA > 0 && s.numberB > 0);
             QCOMPARE(s.largestChange, 0.0);
         }
-        QCOMPARE(*c.lden.difference(), 0.0);
         QCOMPARE(encodeProject(*state), before);
         QVERIFY(std::memcmp(&state->results, &resultsBefore, sizeof resultsBefore) == 0);
-        QCOMPARE(state->letmaal, letmaalBefore);
     }
 
     // "Laden en lossen terrein" (mobile source 1) 3 dB louder. By day the site's energy
@@ -92,7 +85,6 @@ private slots:
         QCOMPARE(*c.periods[0].margin.a, 55 - va.ratedLevel[0]);
         QCOMPARE(*c.periods[0].margin.b, 55 - vb.ratedLevel[0]);
         QCOMPARE(*c.periods[0].lamaxMargin.b, 70 - vb.totalLamax[0]);
-        QVERIFY(!c.periods[1].margin.a); // no evening limit
     }
 
     // Matching on name and description, trimmed by the reader, without regard to case; the

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <memory>
+#include <QHash>
 
 namespace orv {
 
@@ -45,15 +45,12 @@ int decisive(const double (&penalised)[kPeriods]) {
     return best;
 }
 
-QString matchKey(const VariantSource& s) {
-    return s.description.toCaseFolded() + QChar(0) + s.sourceName.toCaseFolded();
-}
-
 ComparedSource sideBySide(const VariantSource* a, const VariantSource* b) {
     const VariantSource& any = a ? *a : *b;
     ComparedSource c;
     c.description = any.description;
     c.sourceName = any.sourceName;
+    c.key = any.key;
     c.kind = any.kind;
     c.numberA = a ? a->number : 0;
     c.numberB = b ? b->number : 0;
@@ -87,8 +84,13 @@ VariantLevels assessVariant(const State& project) {
         levels.outcome = damaged;
         return levels;
     }
-    levels.outcome = runCalculationSteps(*run);
+    // The steps of the transmission command, straight on the copy: a refused run leaves
+    // nothing behind that would need putting back.
+    Cbedrijfsduur(*run);
+    levels.outcome = Overdracht(*run);
+    if (levels.outcome.done()) levels.outcome = OverdrachtMax(*run);
     if (!levels.outcome.done()) return levels;
+    Immissie(*run);
     assessAll(*run, levels);
     for (int kind = 0; kind < kKinds; ++kind) {
         for (int i = 1; i <= run->sourceCount[kind]; ++i) {
@@ -97,12 +99,21 @@ VariantLevels assessVariant(const State& project) {
             s.number = i;
             s.description = run->sources[kind][i].description.trimmed();
             s.sourceName = run->sources[kind][i].sourceName.trimmed();
+            s.key = variantKey(s.sourceName, s.description);
             std::copy_n(run->results[kind][i].laeq, kPeriods, s.laeq);
             std::copy_n(run->results[kind][i].lamax, kPeriods, s.lamax);
             levels.sources.push_back(std::move(s));
         }
     }
     return levels;
+}
+
+// Name first, so that ordering by the key orders by name, then by description.
+QString variantKey(const QString& sourceName, const QString& description) {
+    QString key;
+    key.reserve(sourceName.size() + description.size() + 1);
+    key.append(sourceName).append(QChar(0)).append(description);
+    return std::move(key).toCaseFolded();
 }
 
 std::optional<double> ValuePair::difference() const {
@@ -134,31 +145,34 @@ Comparison compareVariants(const VariantLevels& a, const VariantLevels& b,
     c.decisiveA = decisive(a.penalisedLevel);
     c.decisiveB = decisive(b.penalisedLevel);
 
-    // B's sources by key, each key's list consumed in order as A's sources claim them.
-    std::map<QString, std::vector<const VariantSource*>> inB;
-    for (const VariantSource& s : b.sources)
-        inB[matchKey(s)].push_back(&s);
-    std::map<QString, std::size_t> taken;
+    // B's sources by key, each key's list claimed in order by A's sources of that key.
+    struct Bucket {
+        std::vector<std::size_t> inB;
+        std::size_t taken = 0;
+    };
+    QHash<QString, Bucket> buckets;
+    buckets.reserve(static_cast<qsizetype>(b.sources.size()));
+    for (std::size_t i = 0; i < b.sources.size(); ++i)
+        buckets[b.sources[i].key].inB.push_back(i);
     std::vector<bool> matchedB(b.sources.size(), false);
+    c.sources.reserve(a.sources.size() + b.sources.size());
     for (const VariantSource& s : a.sources) {
-        const QString key = matchKey(s);
-        const auto found = inB.find(key);
-        std::size_t& n = taken[key];
         const VariantSource* partner = nullptr;
-        if (found != inB.end() && n < found->second.size()) partner = found->second[n++];
-        if (partner) matchedB[static_cast<std::size_t>(partner - b.sources.data())] = true;
+        const auto found = buckets.find(s.key);
+        if (found != buckets.end() && found->taken < found->inB.size()) {
+            const std::size_t i = found->inB[found->taken++];
+            matchedB[i] = true;
+            partner = &b.sources[i];
+        }
         c.sources.push_back(sideBySide(&s, partner));
     }
     for (std::size_t i = 0; i < b.sources.size(); ++i) {
         if (!matchedB[i]) c.sources.push_back(sideBySide(nullptr, &b.sources[i]));
     }
-    std::stable_sort(
-        c.sources.begin(), c.sources.end(), [](const ComparedSource& x, const ComparedSource& y) {
-            if (x.largestChange != y.largestChange) return x.largestChange > y.largestChange;
-            if (const int byName = x.sourceName.compare(y.sourceName, Qt::CaseInsensitive))
-                return byName < 0;
-            return x.description.compare(y.description, Qt::CaseInsensitive) < 0;
-        });
+    std::stable_sort(c.sources.begin(), c.sources.end(), [](const auto& x, const auto& y) {
+        if (x.largestChange != y.largestChange) return x.largestChange > y.largestChange;
+        return x.key < y.key;
+    });
     return c;
 }
 

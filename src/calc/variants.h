@@ -19,9 +19,14 @@ struct VariantSource {
     int number = 0;
     QString description; // trimmed
     QString sourceName;  // trimmed: the library entry its sound power came from
+    QString key;         // variantKey(sourceName, description)
     double laeq[kPeriods] = {0, 0, 0};
     double lamax[kPeriods] = {0, 0, 0};
 };
+
+// The key sources match on: name and description (trimmed by the caller), without regard
+// to case.
+QString variantKey(const QString& sourceName, const QString& description);
 
 // What the transmission command and its assessment give for one project.
 struct VariantLevels {
@@ -49,7 +54,7 @@ struct ComparedPeriod {
 };
 
 struct ComparedSource {
-    QString description, sourceName;
+    QString description, sourceName, key;
     int kind = 0;
     int numberA = 0, numberB = 0; // 0: not in that variant
     ValuePair laeq[kPeriods], lamax[kPeriods];

@@ -30,13 +30,13 @@ ComparisonCell difference(const ValuePair& pair, bool higherIsBetter) {
     const std::optional<double> d = pair.difference();
     if (!d) return missing();
     ComparisonCell cell = number(d);
-    const double shown = formatNumber(*d, u"#0.0", QLatin1Char('.')).toDouble();
-    if (shown > 0) {
-        cell.text.prepend(QLatin1Char('+'));
-        cell.change = higherIsBetter ? Change::Better : Change::Worse;
-    } else if (shown < 0) {
-        cell.change = higherIsBetter ? Change::Worse : Change::Better;
-    }
+    // The formatter writes no sign on a value that rounds to zero.
+    const bool zero = std::none_of(cell.text.cbegin(), cell.text.cend(),
+                                   [](QChar c) { return c >= u'1' && c <= u'9'; });
+    if (zero) return cell;
+    const bool higher = !cell.text.startsWith(u'-');
+    if (higher) cell.text.prepend(QLatin1Char('+'));
+    cell.change = higher == higherIsBetter ? Change::Better : Change::Worse;
     return cell;
 }
 

@@ -32,4 +32,10 @@ PdfResult writeComparisonPdf(const ComparisonPrint& print, const SettingsData& s
     return result;
 }
 
+PreviewPages renderComparisonPreview(const ComparisonPrint& print, const SettingsData& settings) {
+    PreviewSurface surface(kLandscape);
+    drawComparison(surface, print, settings, true);
+    return {surface.takePages(), surface.paper(), surface.edge()};
+}
+
 } // namespace orv

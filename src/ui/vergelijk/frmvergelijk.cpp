@@ -9,6 +9,7 @@
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
 #include "report/sheetlimits.h"
+#include "ui/overzicht/frmpreview.h"
 #include "ui/platform/uihelpers.h"
 
 #include <QClipboard>
@@ -154,6 +155,8 @@ frmVergelijk::frmVergelijk(VariantLevels a, VariantLevels b, ComparisonPrint nam
               [this] { saveCsv(); });
     addButton(QStringLiteral("cmdAfdrukken"), QStringLiteral("&Afdrukken"),
               [this] { printComparison(); });
+    addButton(QStringLiteral("cmdPreview"), QStringLiteral("Afdruk&voorbeeld"),
+              [this] { preview(); });
     addButton(QStringLiteral("cmdPdf"), QStringLiteral("&PDF"), [this] { savePdf(); });
     addButton(QStringLiteral("cmdSluiten"), QStringLiteral("&Sluiten"), [this] { close(); });
     layout->addLayout(buttons);
@@ -314,6 +317,19 @@ void frmVergelijk::printComparison() {
             return;
         }
     }
+}
+
+// The report's preview window, showing the comparison's pages instead; "PDF" there writes
+// the comparison too.
+void frmVergelijk::preview() {
+    auto* window = new frmPreView(state_, platform_, nullptr, this);
+    window->setWindowFlag(Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showPages(renderComparisonPreview(print_, state_.settings),
+                      [print = print_, settings = state_.settings](const QString& path) {
+                          return writeComparisonPdf(print, settings, path);
+                      });
+    window->show();
 }
 
 void frmVergelijk::savePdf() {

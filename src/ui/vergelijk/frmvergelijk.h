@@ -38,6 +38,7 @@ private:
     void copy();
     void saveCsv();
     void printComparison();
+    void preview();
     void savePdf();
 
     VariantLevels a_, b_;

@@ -14,6 +14,7 @@
 #include "ui/shell/frmstart.h"
 #include "ui/shell/programicon.h"
 #include "ui/shell/sessionend.h"
+#include "ui/vergelijk/frmvergelijk.h"
 
 #include <memory>
 #include <QApplication>
@@ -45,6 +46,8 @@ int main(int argc, char* argv[]) {
         overview->setPrintHandler([&] { orv::Afdrukken(*state, platform); });
         overview->setPreviewHandler([&] { orv::AfdrukVoorbeeld(window); });
         orv::addRekenbladButton(*overview, *state, platform);
+        QObject::connect(overview, &orv::frmOverzicht::compareRequested, overview,
+                         [&, overview] { orv::frmVergelijk::open(*state, platform, overview); });
         return overview;
     });
     mainState.setInstallFolders(orv::installFolders());

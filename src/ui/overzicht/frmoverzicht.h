@@ -32,6 +32,10 @@ public:
     // The report text as the user reads it (line ends "\n").
     QString reportText() const;
 
+signals:
+    // "Vergelijken...", offered after a transmission run: compare with another project.
+    void compareRequested();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

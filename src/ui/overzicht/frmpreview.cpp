@@ -211,9 +211,17 @@ void frmPreView::savePdf() {
     const FileDialogAnswer answer = platform_.saveFileDialog(request);
     if (answer.cancelled || answer.path.isEmpty()) return;
     platform_.setBusy(true);
-    const PdfResult result = writeReportPdf(state_, answer.path);
+    const PdfResult result =
+        writePdf_ ? writePdf_(answer.path) : writeReportPdf(state_, answer.path);
     platform_.setBusy(false);
     if (!result.error.ok()) showPrintError(state_, platform_, result.error);
+}
+
+void frmPreView::showPages(PreviewPages pages, std::function<PdfResult(const QString&)> writePdf) {
+    pages_ = std::move(pages);
+    writePdf_ = std::move(writePdf);
+    page_ = 1;
+    showPage();
 }
 
 void frmPreView::keyPressEvent(QKeyEvent* event) {

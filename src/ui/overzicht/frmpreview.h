@@ -4,7 +4,10 @@
 
 #include "base/platform.h"
 #include "model/state.h"
+#include "print/pdfreport.h"
 #include "print/previewsurface.h"
+
+#include <functional>
 
 #include <QWidget>
 
@@ -31,6 +34,10 @@ public:
     // The zoom factor in force (1 at 100 %).
     double zoom() const { return zoom_; }
 
+    // Shows other pages than the report's (the comparison of two variants), whose "PDF"
+    // writes with writePdf. Opens on the first page.
+    void showPages(PreviewPages pages, std::function<PdfResult(const QString&)> writePdf);
+
     // Page navigation by button key: "begin", "terug", "volgende", "eind".
     void Toolbar1_ButtonClick(const QString& key);
     void ZoomPagina(int index);
@@ -54,6 +61,7 @@ private:
     Platform& platform_;
     MainState* mainState_;
     PreviewPages pages_;
+    std::function<PdfResult(const QString&)> writePdf_;
     int page_ = 0;
     double zoom_ = 1.0;
     QAction* buttons_[4] = {};

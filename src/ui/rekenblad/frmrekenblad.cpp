@@ -1,6 +1,7 @@
 #include "ui/rekenblad/frmrekenblad.h"
 
 #include "base/numberformat.h"
+#include "report/htmltable.h"
 #include "report/limitinput.h"
 #include "report/runowner.h"
 #include "report/sheetcolumns.h"
@@ -16,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -217,7 +219,12 @@ void frmRekenblad::sortBy(int column) {
 }
 
 void frmRekenblad::copy() {
-    QGuiApplication::clipboard()->setText(sheetTsv(sheetTable(sheet_)));
+    // Tab-separated text for a spreadsheet, a real table for a word processor.
+    const QList<QStringList> table = sheetTable(sheet_);
+    auto* data = new QMimeData;
+    data->setText(sheetTsv(table));
+    data->setHtml(htmlTables({table}));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void frmRekenblad::saveCsv() {

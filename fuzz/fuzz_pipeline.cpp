@@ -6,11 +6,11 @@
 #include "app/projectfile.h"
 #include "cli/commands.h"
 #include "cli/runoptions.h"
+#include "report/limitinput.h"
 #include "report/overzicht.h"
 #include "report/sheet.h"
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
-#include "report/sheetlimits.h"
 
 #include <cmath>
 #include <cstdint>

@@ -8,9 +8,9 @@
 #include "report/comparisonjson.h"
 #include "report/comparisonpages.h"
 #include "report/comparisontable.h"
+#include "report/limitinput.h"
 #include "report/printsettings.h"
 #include "report/sheetexport.h"
-#include "report/sheetlimits.h"
 
 #include <memory>
 #include <QCommandLineParser>

@@ -26,6 +26,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -150,7 +151,8 @@ private slots:
     }
 
     // A header click sorts ascending, a second one descending, "---" (no level) last both
-    // times; "Kopiëren" then hands over the table as shown, one tab-separated line a row.
+    // times; "Kopiëren" then hands over the table as shown, one tab-separated line a row,
+    // and as an HTML table.
     void sortAndCopy() {
         Harness h;
         const int laeq = static_cast<int>(SheetColumn::Laeq);
@@ -171,6 +173,9 @@ private slots:
         for (int c = 0; c < t->columnCount(); ++c)
             shown << t->item(t->rowCount() - 1, c)->text();
         QCOMPARE(lines.last(), shown.join('\t'));
+        // Beside the text an HTML table, so a word processor pastes a real table.
+        QVERIFY(QApplication::clipboard()->mimeData()->html().contains(
+            "<th>" + lines.first().section(u'\t', 0, 0) + "</th>"));
     }
 
     // The window's CSV is the command line's, limits and all.

@@ -11,7 +11,6 @@
 #include "testdata.h"
 #include "ui/overzicht/frmoverzicht.h"
 #include "ui/platform/uihelpers.h"
-#include "ui/rekenblad/frmrekenblad.h"
 #include "ui/vergelijk/frmvergelijk.h"
 
 #include <memory>
@@ -95,17 +94,6 @@ private slots:
         QVERIFY(!h.compareWith(ORNAVELD_EXAMPLES_DIR "/weg.orv"));
         QCOMPARE(h.platform.messages.front().text,
                  QStringLiteral("weg.orv: Fout 53 - Bestand niet gevonden."));
-    }
-
-    // The sheet's "Kopiëren" puts the same table beside its text as HTML.
-    void sheetCopiesHtml() {
-        Harness h;
-        frmRekenblad sheet(*h.state, h.platform);
-        QTest::mouseClick(sheet.findChild<QPushButton*>("cmdKopieren"), Qt::LeftButton);
-        const QMimeData* copied = QApplication::clipboard()->mimeData();
-        const QString firstCell = copied->text().section(u'\t', 0, 0);
-        QVERIFY(copied->html().contains("<table"));
-        QVERIFY(copied->html().contains("<th>" + firstCell + "</th>"));
     }
 };
 

@@ -6,9 +6,9 @@
 #include "print/comparisonpdf.h"
 #include "print/paintersurface.h"
 #include "report/htmltable.h"
+#include "report/limitinput.h"
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
-#include "report/sheetlimits.h"
 #include "ui/overzicht/frmpreview.h"
 #include "ui/platform/uihelpers.h"
 

@@ -150,11 +150,9 @@ QList<QStringList> comparisonTexts(const ComparisonTable& table) {
     for (const auto& row : table.rows) {
         QStringList cells;
         for (const ComparisonCell& cell : row) {
-            // A missing value is an empty cell to a spreadsheet, not a text.
-            QString t = cell.missing ? QString() : cell.text;
-            static const QString risky = QStringLiteral("=+-@\t\r");
-            if (!cell.value && !t.isEmpty() && risky.contains(t.front())) t.prepend(u'\'');
-            cells.append(t);
+            // A missing value is an empty cell to a spreadsheet, not a text. The exports
+            // (sheetTsv, sheetCsv) make every text cell safe from formula injection.
+            cells.append(cell.missing ? QString() : cell.text);
         }
         lines.append(cells);
     }

@@ -1,5 +1,6 @@
 #include "base/numberformat.h"
 #include "base/win1252.h"
+#include "common/datatable.h"
 #include "common/guards.h"
 #include "common/testmain.h"
 #include "input/centring.h"
@@ -63,21 +64,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("left");   // null: refused
         QTest::addColumn<QString>("stored"); // null: refused
-        const auto row = [](const char* name, FieldGroup g, int index, const char* text,
-                            const QString& left, const QString& stored) {
-            QTest::newRow(name) << int(g) << index << QString::fromUtf8(text) << left << stored;
-        };
-        const QString refused;
-        row("movements: 1000 on leaving, 10000 stored", FieldGroup::Lijnbron, 4, "2500", "1000,0",
-            "2500,0");
-        row("sub-sources up to 10000", FieldGroup::Mobbron, 1, "20000", "10000", "10000");
-        row("receiver: no upper bound on leaving", FieldGroup::Reken, 1, "120", "120,0", "99,0");
-        row("date that does not exist", FieldGroup::Project, 1, "31-02-2026", refused, refused);
-        row("date empty is today", FieldGroup::Project, 1, "", "07-03-2024", "");
-        row("description only trimmed", FieldGroup::Lijnbron, 0, " a b ", "a b", "a b");
-        row("library level", FieldGroup::Lw, 1, "150,06", "150,0", "150,0");
-        row("surcharge hours unbounded", FieldGroup::Toeslag, 2, "20", "20,0000", "20,0000");
-        row("letter in a distance", FieldGroup::Lijnbron, 8, "4O", refused, refused);
+        const QStringList groups{"Lijnbron", "Mobbron", "Project", "Reken", "Lw", "Toeslag"};
+        for (const QStringList& c : orvtest::dataTable("fieldrules.txt"))
+            QTest::newRow(qPrintable(c[0]))
+                << int(groups.indexOf(c[1])) << c[2].toInt() << c[3] << c[4] << c[5];
     }
     void fieldRules() {
         QFETCH(int, group);

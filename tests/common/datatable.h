@@ -1,8 +1,8 @@
 #pragma once
 // The rows of a table under tests/data, for a test's _data() function: lines starting with '#'
 // are comments (the first names the columns), cells are split at '|' and trimmed; in a cell,
-// "\s" stands for a space (one that trimming would take), "\n" for a line end, "~" alone for a
-// null text.
+// "\s" stands for a space (one that trimming would take), "\n" and "\r" for line ends, "~" alone
+// for a null text.
 
 #include "testdata.h"
 
@@ -21,7 +21,10 @@ inline QList<QStringList> dataTable(const QString& name) {
         QStringList cells;
         for (const QString& c : line.split(u'|'))
             cells << (c.trimmed() == u"~" ? QString()
-                                          : c.trimmed().replace("\\s", " ").replace("\\n", "\n"));
+                                          : c.trimmed()
+                                                .replace("\\s", " ")
+                                                .replace("\\n", "\n")
+                                                .replace("\\r", "\r"));
         rows << cells;
     }
     return rows;

@@ -1,6 +1,7 @@
 // The sound power library without its window: order, the editor's steps and the import.
 #include "base/numberformat.h"
 #include "base/win1252.h"
+#include "common/datatable.h"
 #include "common/fakeplatform.h"
 #include "common/guards.h"
 #include "common/testmain.h"
@@ -122,37 +123,15 @@ private slots:
         QTest::addColumn<QStringList>("listed"); // checked when the library started empty
         QTest::addColumn<int>("namedAfter");
         QTest::addColumn<QStringList>("messages");
-        const QString full = "Invoer-stop|Maximaal aantal geluidsbronnen bereikt (= 500)!";
+        for (const QStringList& c : dataTable("library_import.txt")) {
+            QStringList messages;
+            for (const QString& m : c.mid(6))
+                messages << m.section(": ", 0, 0) + '|' + m.section(": ", 1);
+            QTest::newRow(qPrintable(c[0]))
+                << c[1].toInt() << c[2] << QByteArray::fromPercentEncoding(c[3].toLatin1())
+                << (c[4].isEmpty() ? QStringList() : c[4].split(", ")) << c[5].toInt() << messages;
+        }
         const QString format = "Waarschuwing|Fout in format regel %2 van %1";
-        QTest::newRow("casing, both separators")
-            << 0 << "a.txt"
-            << QByteArray("compressor;95,5;100\r\nCOMPRESSOR;95.5;100\r\nfan ; 90 ; 80")
-            << QStringList{"Compressor 95.5 100", "Compressor 95.5 100", "Fan 90 80"} << 3
-            << QStringList{};
-        QTest::newRow("bad lines reported, import goes on")
-            << 0 << "a.csv" << QByteArray("pomp;90\nb;1;2\npomp;90;95;3\npomp;x;95\n\npomp;-3;95\n")
-            << QStringList{"B 1 2"} << 1
-            << QStringList{format.arg("%1", "1"), format.arg("%1", "3"), format.arg("%1", "4"),
-                           format.arg("%1", "5"), format.arg("%1", "6")};
-        QTest::newRow("CR alone, no last line end, trailing delimiter")
-            << 0 << "a.txt" << QByteArray("b;1;2\ra;1;2;") << QStringList{"A 1 2", "B 1 2"} << 2
-            << QStringList{};
-        QTest::newRow("equal names keep file order")
-            << 0 << "a.txt" << QByteArray("b;1;2\nB;3;4\na;0;0\nb;5;6\n")
-            << QStringList{"A 0 0", "B 1 2", "B 3 4", "B 5 6"} << 4 << QStringList{};
-        QTest::newRow("cut at 25")
-            << 0 << "a.txt" << QByteArray(30, 'x') + ";1;2"
-            << QStringList{"X" + QString(24, 'x') + " 1 2"} << 1 << QStringList{};
-        QTest::newRow("windows-1252") << 0 << "a.txt" << QByteArray("\xebzel;1;2\r\n")
-                                      << QStringList{"Ëzel 1 2"} << 1 << QStringList{};
-        // A character the file cannot hold goes whole (here a surrogate pair), and is told.
-        QTest::newRow("utf-8 with mark, a character lost")
-            << 0 << "a.txt"
-            << QByteArray("\xef\xbb\xbf\xc3\xabzel;1;2\r\n\xf0\x9f\x94\x8a"
-                          "FAN;1;2")
-            << QStringList{"Fan 1 2", "Ëzel 1 2"} << 2
-            << QStringList{"Waarschuwing|Tekens die niet in de tekenset Windows-1252 staan, zijn "
-                           "weggelaten uit de naam in regel 2 van %1"};
         QStringList tenAndSummary;
         for (int i = 1; i <= 10; ++i)
             tenAndSummary.append(format.arg("%1", QString::number(i)));
@@ -164,18 +143,6 @@ private slots:
             << 0 << "a.txt" << QByteArray("a;1;2\n").repeated(180000) << QStringList{} << 0
             << QStringList{"Waarschuwing|%1 is groter dan 1 MB en is geen bibliotheek; er is "
                            "niets geïmporteerd."};
-        QTest::newRow("600 lines, empty library")
-            << 0 << "a.txt" << QByteArray() << QStringList{} << 499 << QStringList{full};
-        QTest::newRow("room for one, loaded unsorted")
-            << 498 << "a.TXT" << QByteArray() << QStringList{} << 499 << QStringList{full};
-        QTest::newRow("full") << 499 << "" << QByteArray() << QStringList{} << 499
-                              << QStringList{full};
-        QTest::newRow("other file name")
-            << 0 << "a.dat" << QByteArray() << QStringList{} << 0 << QStringList{};
-        QTest::newRow("unreadable")
-            << 0 << "" << QByteArray() << QStringList{} << 0
-            << QStringList{"Ornaveld|Onverwachte fout in procedure cmdToevoegen_Click van Form "
-                           "frmLw.\r\nFout 53 - Bestand niet gevonden."};
     }
     void import() {
         QFETCH(int, named);

@@ -55,36 +55,20 @@ class TestLibrary : public QObject {
 
 private slots:
 
-    // Steps: "+name" adds by hand, "=p name" changes position p, "-p" deletes it (yes), "?p"
-    // asks and is answered no.
+    // The steps and their notation are in tests/data/library_edit.txt.
     void edit_data() {
         QTest::addColumn<QStringList>("loaded");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("listed");
         QTest::addColumn<int>("selected");
         QTest::addColumn<QStringList>("messages");
-        const QStringList ab{"a", "b"}, none;
-        const QString noSelection = "Waarschuwing|Geen geluidsbronnen geselecteerd!";
-        QTest::newRow("placeholder only") << none << none << none << -1 << none;
-        QTest::newRow("case ignored, old position selected")
-            << none << QStringList{"+beta", "+Alpha", "+gamma"}
-            << QStringList{"Alpha", "beta", "gamma"} << 2 << none;
-        QTest::newRow("equal names keep order")
-            << QStringList{"pomp", "Anker"} << QStringList{"+POMP", "+  Pomp  "}
-            << QStringList{"Anker", "pomp", "POMP", "Pomp"} << 3 << none;
-        QTest::newRow("loaded unsorted, sorted at first store")
-            << QStringList{"zaag", "boor"} << QStringList{"+hamer"}
-            << QStringList{"boor", "hamer", "zaag"} << 2 << none;
-        QTest::newRow("empty name")
-            << none << QStringList{"+   "} << QStringList{"<naamloos>"} << 0 << none;
-        QTest::newRow("change") << QStringList{"a", "b", "c"} << QStringList{"=0 z"}
-                                << QStringList{"b", "c", "z"} << 0 << none;
-        QTest::newRow("delete") << ab << QStringList{"-0"} << QStringList{"b"} << 0
-                                << QStringList{"Wissen van geluidsbronnen|a wissen?"};
-        QTest::newRow("answered no") << ab << QStringList{"?1"} << ab << 1
-                                     << QStringList{"Wissen van geluidsbronnen|b wissen?"};
-        QTest::newRow("nothing selected") << ab << QStringList{"--1", "=-1 x"} << ab << -1
-                                          << QStringList{noSelection, noSelection};
+        const auto list = [](const QString& c) {
+            return c.isEmpty() ? QStringList() : c.split(", ");
+        };
+        for (const QStringList& c : dataTable("library_edit.txt"))
+            QTest::newRow(qPrintable(c[0]))
+                << list(c[1]) << list(c[2]) << list(c[3]) << c[4].toInt()
+                << list(c[5]).replaceInStrings(": ", "|");
     }
     void edit() {
         QFETCH(QStringList, loaded);

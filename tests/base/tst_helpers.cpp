@@ -1,4 +1,5 @@
 #include "base/helpers.h"
+#include "common/datatable.h"
 #include "common/testmain.h"
 
 #include <vector>
@@ -30,17 +31,8 @@ private slots:
         QTest::addColumn<QString>("delimiter");
         QTest::addColumn<int>("limit");
         QTest::addColumn<QStringList>("fields");
-        const auto row = [](const char* name, const char* text, const char* delimiter, int limit,
-                            const QStringList& fields) {
-            QTest::newRow(name) << QString(text) << QString(delimiter) << limit << fields;
-        };
-        row("empty middle", "a;;c", ";", -1, {"a", "", "c"});
-        row("no empty last", "a;b;", ";", -1, {"a", "b"});
-        row("empty text", "", ";", -1, {});
-        row("one-character last", "pomp;95;9", ";", -1, {"pomp", "95", "9"});
-        row("long delimiter", "a<>b<>c", "<>", -1, {"a", "b", "c"});
-        row("limit keeps rest", "a;b;c;d", ";", 1, {"a", "b", "c;d"});
-        row("empty delimiter", "abc", "", -1, {"abc"});
+        for (const QStringList& c : orvtest::dataTable("splittext.txt"))
+            QTest::newRow(qPrintable(c[0])) << c[1] << c[2] << c[3].toInt() << c.mid(4);
     }
     void splitText() {
         QFETCH(QString, text);

@@ -27,13 +27,6 @@ namespace {
 
 constexpr double kTol = 5e-6; // dB or m, for values given to 7 digits or more
 
-// `amount`: movements (line) or hours (mobile); `hours`: what a line's point source gets.
-struct CbCase {
-    int kind;
-    double points, amount;
-    int period;
-    double cb, hours;
-};
 // One decimal, as the form stores values.
 double pick(QRandomGenerator& rng, double low, double high) {
     return std::round((low + rng.bounded(high - low)) * 10) / 10;
@@ -66,44 +59,32 @@ struct SurchargeCase { // day levels 48.35 and 45 (50 in total), 8 and 4 h of 12
     int onTotal, onSecond;
     double secondHours, total;
 };
-struct RatedCase {
-    double total, source, hours;
-    Refusal refusal;
-    double value;
-    const char* message;
-};
-
 } // namespace
 
 class TestSteps : public QObject {
     Q_OBJECT
 private slots:
-    void operatingTimeCorrection_data() {
-        table<CbCase>({// A line of 100 m at 20 km/h.
-                       {"line, 10 points, 100 by day", {0, 10, 100, 0, -23.80211241711606, 0.05}},
-                       {"line without evening traffic", {0, 10, 0, 1, kSilent, 0}},
-                       {"mobile, 4 sub-sources 6 h by day", {1, 4, 6, 0, -9.030899869919434, 6}},
-                       {"mobile whole evening", {1, 1, 4, 1, 0, 4}}});
-    }
+    void operatingTimeCorrection_data() { orvtest::dataTable("steps_operating_time.txt"); }
     void operatingTimeCorrection() {
-        QFETCH(CbCase, row);
+        QFETCH(QStringList, f);
+        const int kind = f[0].toInt(), period = f[3].toInt();
         auto s = freshState();
         auto put = [&](auto src) {
-            src.points = row.points;
+            src.points = num(f[1]);
             src.amount[0] = 0;
-            src.amount[row.period] = row.amount;
+            src.amount[period] = num(f[2]);
             add(*s, src);
         };
-        row.kind == 0 ? put(Line{}) : put(Mobile{});
-        s->sources[0][1].operatingHours[row.period] = 7; // a stale line value must be replaced
+        kind == 0 ? put(Line{}) : put(Mobile{});
+        s->sources[0][1].operatingHours[period] = 7; // a stale line value must be replaced
         Cbedrijfsduur(*s);
-        const double got = s->results[row.kind][1].cb[row.period];
-        if (row.cb == kSilent)
+        const double got = s->results[kind][1].cb[period], cb = num(f[4]);
+        if (cb == kSilent)
             QCOMPARE(got, kSilent);
         else
-            QVERIFY(near(got, row.cb));
+            QVERIFY(near(got, cb));
         // Line sources get their hours per point source; mobile hours are input, never written.
-        QVERIFY(near(s->sources[row.kind][1].operatingHours[row.period], row.hours, 1e-12));
+        QVERIFY(near(s->sources[kind][1].operatingHours[period], num(f[5]), 1e-12));
     }
 
     void transmission_data() { orvtest::dataTable("steps_transmission.txt"); }
@@ -317,23 +298,16 @@ private slots:
                                     QStringLiteral("; berekening niet uitgevoerd."));
     }
 
-    void rated_data() {
-        using S = Refusal;
-        table<RatedCase>({
-            {"4 of 12 h", {50, 45, 4, S::None, 53.377800965674005, ""}},
-            {"beyond the period", {50, 45, 12.5, S::None, 55, ""}},
-            {"source is the total", {50, 50, 4, S::None, 55, ""}},
-            {"no total", {0, 45, 4, S::TotalMissing, 0, "LAeq(totaal) niet ingevuld!"}},
-            {"source above total",
-             {44.9, 45, 4, S::SourceAboveTotal, 0, "LAeq(deelbron) is groter dan LAeq(totaal)!"}},
-        });
-    }
+    void rated_data() { orvtest::dataTable("steps_rated_level.txt"); }
     void rated() {
-        QFETCH(RatedCase, row);
-        const RatedLevel r = ratedLevel(row.total, row.source, row.hours, 12, 5);
-        QCOMPARE(r.outcome.refusal, row.refusal);
-        QCOMPARE(r.outcome.message, QString::fromUtf8(row.message));
-        if (r.outcome.done()) QVERIFY(near(r.value, row.value));
+        QFETCH(QStringList, f);
+        const std::map<QString, Refusal> refusals{{"None", Refusal::None},
+                                                  {"TotalMissing", Refusal::TotalMissing},
+                                                  {"SourceAboveTotal", Refusal::SourceAboveTotal}};
+        const RatedLevel r = ratedLevel(num(f[0]), num(f[1]), num(f[2]), 12, 5);
+        QCOMPARE(r.outcome.refusal, refusals.at(f[3]));
+        QCOMPARE(r.outcome.message, f[5]);
+        if (r.outcome.done()) QVERIFY(near(r.value, num(f[4])));
     }
 
     void matchesFormulas_data() {

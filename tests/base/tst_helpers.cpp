@@ -31,7 +31,7 @@ private slots:
         QTest::addColumn<QString>("delimiter");
         QTest::addColumn<int>("limit");
         QTest::addColumn<QStringList>("fields");
-        for (const QStringList& c : orvtest::dataTable("splittext.txt"))
+        for (const QStringList& c : orvtest::tableRows("splittext.txt"))
             QTest::newRow(qPrintable(c[0])) << c[1] << c[2] << c[3].toInt() << c.mid(4);
     }
     void splitText() {

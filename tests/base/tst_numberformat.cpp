@@ -12,7 +12,7 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("expected");
-        for (const QStringList& c : orvtest::dataTable("numberformat.txt"))
+        for (const QStringList& c : orvtest::tableRows("numberformat.txt"))
             QTest::newRow(qPrintable(c[0])) << c[1].toDouble() << c[2] << c[3];
     }
     void format() {
@@ -34,7 +34,7 @@ private slots:
     void parse_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value"); // NaN: not a number
-        for (const QStringList& c : orvtest::dataTable("parsenumber.txt"))
+        for (const QStringList& c : orvtest::tableRows("parsenumber.txt"))
             QTest::newRow(qPrintable("'" + c[0] + "'"))
                 << c[0] << (c[1].isNull() ? qQNaN() : c[1].toDouble());
     }

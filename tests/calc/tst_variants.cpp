@@ -4,8 +4,8 @@
 #include "app/projectfile.h"
 #include "calc/assessment.h"
 #include "calc/variants.h"
+#include "common/files.h"
 #include "common/testmain.h"
-#include "testdata.h"
 
 #include <cmath>
 #include <cstring>
@@ -18,8 +18,7 @@ namespace {
 
 std::unique_ptr<State> example() {
     auto state = std::make_unique<State>();
-    if (!readProjectFile(QStringLiteral(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv"), *state).ok())
-        qFatal("example missing");
+    if (!readProjectFile(orvtest::kExample, *state).ok()) qFatal("example missing");
     return state;
 }
 

@@ -65,7 +65,7 @@ private slots:
         QTest::addColumn<QString>("left");   // null: refused
         QTest::addColumn<QString>("stored"); // null: refused
         const QStringList groups{"Lijnbron", "Mobbron", "Project", "Reken", "Lw", "Toeslag"};
-        for (const QStringList& c : orvtest::dataTable("fieldrules.txt"))
+        for (const QStringList& c : orvtest::tableRows("fieldrules.txt"))
             QTest::newRow(qPrintable(c[0]))
                 << int(groups.indexOf(c[1])) << c[2].toInt() << c[3] << c[4] << c[5];
     }

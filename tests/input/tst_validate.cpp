@@ -27,7 +27,7 @@ private slots:
         const auto bound = [](const QString& c, double none) {
             return c == "none" ? none : c.toDouble();
         };
-        for (const QStringList& c : orvtest::dataTable("validate.txt"))
+        for (const QStringList& c : orvtest::tableRows("validate.txt"))
             QTest::newRow(qPrintable(c[0]))
                 << c[1] << c[2] << bound(c[3], kNoUpperBound) << bound(c[4], kNoLowerBound) << c[5]
                 << c[6].at(0) << c[7] << c[8];

@@ -65,7 +65,7 @@ private slots:
         const auto list = [](const QString& c) {
             return c.isEmpty() ? QStringList() : c.split(", ");
         };
-        for (const QStringList& c : dataTable("library_edit.txt"))
+        for (const QStringList& c : tableRows("library_edit.txt"))
             QTest::newRow(qPrintable(c[0]))
                 << list(c[1]) << list(c[2]) << list(c[3]) << c[4].toInt()
                 << list(c[5]).replaceInStrings(": ", "|");
@@ -107,7 +107,7 @@ private slots:
         QTest::addColumn<QStringList>("listed"); // checked when the library started empty
         QTest::addColumn<int>("namedAfter");
         QTest::addColumn<QStringList>("messages");
-        for (const QStringList& c : dataTable("library_import.txt")) {
+        for (const QStringList& c : tableRows("library_import.txt")) {
             QStringList messages;
             for (const QString& m : c.mid(6))
                 messages << m.section(": ", 0, 0) + '|' + m.section(": ", 1);

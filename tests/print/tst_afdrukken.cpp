@@ -5,12 +5,11 @@
 #include "cli/commands.h"
 #include "cli/runoptions.h"
 #include "common/fakeplatform.h"
+#include "common/files.h"
 #include "common/testmain.h"
 #include "print/afdrukken.h"
-#include "testdata.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -20,14 +19,8 @@ using namespace orvtest;
 
 namespace {
 
-const QStringList kReportArgs{QStringLiteral(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv"),
-                              QStringLiteral("--kind"), QStringLiteral("2"),
+const QStringList kReportArgs{kExample, QStringLiteral("--kind"), QStringLiteral("2"),
                               QStringLiteral("--decimal"), QStringLiteral(",")};
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A PDF information text as the writer stores it: UTF-16, big-endian, after a byte-order mark.
 QString utf16(const QString& text) {
@@ -100,10 +93,10 @@ private slots:
             QCOMPARE(platform.messages[0].caption + '|' + platform.messages[0].text,
                      "Foutmelding|" + message);
         if (target == int(PrintTarget::File) && message.isEmpty() && !file.isEmpty())
-            QCOMPARE(readAll(dir.filePath(file)), readAll(cliPrn));
+            QCOMPARE(fileBytes(dir.filePath(file)), fileBytes(cliPrn));
         // The PDF path of the command line: its pages, named by the project and the program.
         if (pdf) {
-            const QString written = QString::fromLatin1(readAll(dir.filePath(file)));
+            const QString written = QString::fromLatin1(fileBytes(dir.filePath(file)));
             QCOMPARE(written.count(QRegularExpression("/Type\\s*/Page(?!s)")), 1);
             for (const QString& info :
                  {QStringLiteral("24.117 Uitbreiding distributiecentrum Vaartweg"),

@@ -1,31 +1,19 @@
 // The reports of the bundled example project, compared whole with golden files whose key
 // lines were checked by hand; a damaged silent period.
-// ORNAVELD_UPDATE_GOLDEN=1 writes the golden files instead of comparing them.
 
 #include "app/calculationrun.h"
 #include "app/projectfile.h"
+#include "base/win1252.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
 #include "common/guards.h"
 #include "common/testmain.h"
+#include "golden.h"
 #include "report/overzicht.h"
 #include "testdata.h"
-#include "tst_renderer_fixture.h"
-
-#include <QDir>
-#include <QFile>
 
 using namespace orv;
 using namespace orvtest;
-
-namespace {
-// The lines of a report text, split at CR LF (the empty piece after the last line end dropped).
-QStringList reportLines(const QString& text) {
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-    return lines;
-}
-} // namespace
 
 class TestOverzichtGolden : public QObject {
     Q_OBJECT
@@ -72,20 +60,7 @@ private slots:
         FakeMainView view;
         QVERIFY(runCalculationCommand(*st, platform, view, static_cast<ReportKind>(kind)).done());
         const QString text = reportText(*st);
-
-        QFile golden(QStringLiteral(ORNAVELD_TEST_DATA_DIR "/golden/") + file);
-        if (qEnvironmentVariableIntValue("ORNAVELD_UPDATE_GOLDEN") == 1) {
-            QDir().mkpath(QFileInfo(golden).absolutePath());
-            QVERIFY(golden.open(QIODevice::WriteOnly));
-            golden.write(text.toUtf8());
-            golden.close();
-        } else {
-            QVERIFY2(golden.open(QIODevice::ReadOnly), qPrintable(golden.fileName()));
-            const QString expected = QString::fromUtf8(golden.readAll());
-            // As lines first (a failure names the line), then whole, for the line ends.
-            QCOMPARE(reportLines(text), reportLines(expected));
-            QCOMPARE(text, expected);
-        }
+        compareGolden(file, text);
         // Building again gives the same text: nothing accumulates between runs.
         MaakOverzicht(*st);
         QCOMPARE(reportText(*st), text);

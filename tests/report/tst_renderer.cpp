@@ -2,17 +2,14 @@
 // lines were checked by hand: the page furniture, every value ending at its column by its
 // measured width in a fixed-pitch and in a proportional font, surcharge marks, the break
 // thresholds with their continuation headings, printer and preview page turns.
-// ORNAVELD_UPDATE_GOLDEN=1 writes the golden files instead of comparing them.
 
 #include "common/guards.h"
 #include "common/recordingsurface.h"
 #include "common/testmain.h"
+#include "golden.h"
 #include "report/drukoverzicht.h"
-#include "testdata.h"
 #include "tst_renderer_fixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QtTest>
 
 using namespace orv;
@@ -72,15 +69,7 @@ private slots:
         RecordingSurface s(proportional ? TextMetric::proportional() : TextMetric::fixedPitch());
         const int pages = DrukOverzicht(s, *st, preview);
         const QString text = QStringLiteral("pages %1\n").arg(pages) + s.log().join('\n') + '\n';
-        QFile golden(QStringLiteral(ORNAVELD_TEST_DATA_DIR "/golden/druk_%1.txt")
-                         .arg(QTest::currentDataTag()));
-        if (qEnvironmentVariableIntValue("ORNAVELD_UPDATE_GOLDEN") == 1) {
-            QVERIFY(golden.open(QIODevice::WriteOnly));
-            golden.write(text.toUtf8());
-            return;
-        }
-        QVERIFY2(golden.open(QIODevice::ReadOnly), qPrintable(golden.fileName()));
-        QCOMPARE(text.split('\n'), QString::fromUtf8(golden.readAll()).split('\n'));
+        orvtest::compareGolden(QStringLiteral("druk_%1.txt").arg(QTest::currentDataTag()), text);
     }
 
     // Kind 1 prints its mobile table under the line table; when the line table ends near the

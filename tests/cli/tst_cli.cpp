@@ -126,7 +126,7 @@ int recordedPages(const QStringList& args) {
     if (options.fontSize) st->settings.printFontSize = static_cast<qint16>(options.fontSize);
     cli::CliPlatform platform(err, options.sections);
     orvtest::FakeMainView view;
-    if (!runCalculationCommand(*st, platform, view, options.kind).done()) return -1;
+    if (!runCalculationCommand(*st, platform, platform, view, options.kind).done()) return -1;
     const double margins = 2 * 12 * 20; // the PDF keeps 12 points free on every side
     RecordingSurface surface(TextMetric::fixedPitch(), 595 * 20 - margins, 842 * 20 - margins);
     return DrukOverzicht(surface, *st, false);
@@ -278,7 +278,8 @@ private slots:
         auto mem = site();
         FakePlatform platform;
         FakeMainView view;
-        QVERIFY(runCalculationCommand(*mem, platform, view, ReportKind::Transmission).done());
+        QVERIFY(
+            runCalculationCommand(*mem, platform, platform, view, ReportKind::Transmission).done());
         for (int k = 0; k < 2; ++k)
             QCOMPARE(tables[k].toArray()[0].toObject()["laeq"].toArray()[1].toDouble(),
                      mem->results[k][1].laeq[1]);

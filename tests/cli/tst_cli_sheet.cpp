@@ -60,7 +60,8 @@ private slots:
         QVERIFY(readProjectFile(kExample, *s).ok());
         orvtest::FakePlatform platform;
         orvtest::FakeMainView view;
-        QVERIFY(runCalculationCommand(*s, platform, view, ReportKind::Transmission).done());
+        QVERIFY(
+            runCalculationCommand(*s, platform, platform, view, ReportKind::Transmission).done());
         SheetLimits limits;
         limits.rated[0] = 52, limits.rated[1] = 50, limits.rated[2] = 46;
         limits.lamax[0] = 65, limits.lamax[1] = 60, limits.lamax[2] = 55;

@@ -1,8 +1,12 @@
 #pragma once
-// A scripted Platform: answers come from queues the test fills, and every message box,
-// input box and dialog is recorded so that a test asserts the exact Dutch text.
+// A scripted Platform, section dialog and printer: answers come from queues the test fills, and
+// every message box, input box and dialog is recorded so that a test asserts the exact Dutch text.
 
 #include "base/platform.h"
+#include "base/printjob.h"
+#include "base/sectiondialog.h"
+
+#include <functional>
 
 #include <QList>
 #include <QQueue>
@@ -18,7 +22,7 @@ struct RecordedMessage {
     QString caption;
 };
 
-class FakePlatform : public orv::Platform {
+class FakePlatform : public orv::Platform, public orv::SectionDialog, public orv::PrintJob {
 public:
     int messageBox(const QString& text, orv::MsgIcon icon, orv::MsgButtons buttons,
                    const QString& caption) override {

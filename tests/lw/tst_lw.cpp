@@ -27,7 +27,7 @@ struct Editor {
         state->settings.libraryCount = 1;
         for (const QString& n : names)
             addSorted(state->settings, makeEntry(n, 90, 95));
-        window = std::make_unique<frmLw>(*state, platform);
+        window = std::make_unique<frmLw>(*state, session, platform);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
@@ -42,6 +42,7 @@ struct Editor {
     DecimalSeparatorGuard comma{QLatin1Char(',')};
     std::unique_ptr<State> state = std::make_unique<State>();
     FakePlatform platform;
+    Session session;
     std::unique_ptr<frmLw> window;
 };
 
@@ -127,7 +128,7 @@ private slots:
         auto state = std::make_unique<State>();
         FakePlatform platform;
         FakeMainView view;
-        MainState main(*state, view, platform);
+        MainState main(*state, view, platform, platform);
         platform.currentDir = dir.path();
         main.MDIForm_Load(QString());
         LwEditor editor(*state, platform);

@@ -70,7 +70,8 @@ private slots:
         FakePlatform platform;
         platform.sections = *Sections::fromText(flags);
         FakeMainView view;
-        QVERIFY(runCalculationCommand(*st, platform, view, static_cast<ReportKind>(kind)).done());
+        QVERIFY(runCalculationCommand(*st, platform, platform, view, static_cast<ReportKind>(kind))
+                    .done());
         const QString text = reportText(*st);
 
         QFile golden(QStringLiteral(ORNAVELD_TEST_DATA_DIR "/golden/") + file);

@@ -39,7 +39,7 @@ struct InvoerForm {
     explicit InvoerForm(int lines = 0, int mobiles = 0) {
         orv::setDecimalSeparator(QLatin1Char(','));
         auto& s = *state;
-        s.todayText = QStringLiteral("07-03-2024");
+        session.todayText = QStringLiteral("07-03-2024");
         s.settings.libraryCount = 2;
         s.settings.library[1] = {orv::fixedText(u"<selecteer geluidsbron>", 25), 0, 0};
         s.settings.library[2] = {orv::fixedText(u"Heftruck", 25), 95, 100};
@@ -47,7 +47,7 @@ struct InvoerForm {
             for (int i = 1; i <= (kind == 0 ? lines : mobiles); ++i)
                 s.sources[kind][i] = sampleSource(kind, i);
         s.sourceCount = {static_cast<qint16>(lines), static_cast<qint16>(mobiles)};
-        form = std::make_unique<orv::frmInvoer>(s, platform, &view);
+        form = std::make_unique<orv::frmInvoer>(s, session, platform, &view);
         form->show();
         QApplication::setActiveWindow(form.get());
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(form.get());
@@ -78,6 +78,7 @@ struct InvoerForm {
     }
 
     std::unique_ptr<orv::State> state = std::make_unique<orv::State>();
+    orv::Session session;
     FakePlatform platform;
     FakeMainView view;
     std::unique_ptr<orv::frmInvoer> form;

@@ -9,8 +9,8 @@
 #include "common/fakeplatform.h"
 #include "common/testmain.h"
 #include "testdata.h"
-#include "ui/invoer/registerinvoer.h"
 #include "ui/shell/frmstart.h"
+#include "ui/shell/wiring.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -24,8 +24,8 @@ using namespace orvtest;
 
 namespace {
 
-struct Session {
-    explicit Session(bool example) {
+struct Desk {
+    explicit Desk(bool example) {
         setDecimalSeparator(QLatin1Char(','));
         platform.currentDir = dir.path();
         if (example) {
@@ -40,13 +40,13 @@ struct Session {
             writeSettingsFile(dir.filePath(kSettingsFileName), s);
         }
         window.setMainState(&main);
-        registerInvoerForm(window, main, *state, platform);
+        wireWindows(window, main, *state, platform, platform);
         main.MDIForm_Load(QString());
         window.show();
         QApplication::setActiveWindow(&window);
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
-    ~Session() { setDecimalSeparator(QLatin1Char('.')); }
+    ~Desk() { setDecimalSeparator(QLatin1Char('.')); }
 
     QWidget* focus() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
@@ -80,11 +80,11 @@ struct Session {
     std::unique_ptr<State> state = std::make_unique<State>();
     FakePlatform platform;
     frmStart window{*state, platform};
-    MainState main{*state, window, platform};
+    MainState main{*state, window, platform, platform};
 };
 
 // A source with the library choice (Down presses), its boxes and its two combo boxes.
-void addSource(Session& s, int libraryDowns, const QStringList& boxes, int reflectionDowns) {
+void addSource(Desk& s, int libraryDowns, const QStringList& boxes, int reflectionDowns) {
     s.key(Qt::Key_Insert);
     s.key(Qt::Key_Home);
     for (int i = 0; i < libraryDowns; ++i)
@@ -117,7 +117,7 @@ class TestInvoerSession : public QObject {
     Q_OBJECT
 private slots:
     void newProjectByKeys() {
-        Session s(false);
+        Desk s(false);
         s.key(Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(s.focus()->objectName(), QStringLiteral("txtProject_0"));
         s.enter({"P-24", "05-11-1999", "Loods Noord", "nachtelijk laden"});
@@ -155,7 +155,7 @@ private slots:
 
     // The bundled example: one source and one project field edited, nothing else moves.
     void exampleEditChangesOnlyThat() {
-        Session s(true);
+        Desk s(true);
         const QJsonObject before = s.dump("voorbeeld.orv");
         s.platform.openAnswers.enqueue(chosen(s.dir.filePath("voorbeeld.orv")));
         s.key(Qt::Key_O, Qt::ControlModifier);

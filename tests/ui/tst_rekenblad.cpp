@@ -35,13 +35,14 @@ const QString kExample = QStringLiteral(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv");
 struct Harness {
     std::unique_ptr<State> state = std::make_unique<State>();
     orvtest::FakePlatform platform;
+    Session session;
     std::unique_ptr<frmRekenblad> window;
 
     Harness() {
         readProjectFile(kExample, *state);
         orvtest::FakeMainView view;
-        runCalculationCommand(*state, platform, view, ReportKind::Transmission);
-        window = std::make_unique<frmRekenblad>(*state, platform);
+        runCalculationCommand(*state, platform, platform, view, ReportKind::Transmission);
+        window = std::make_unique<frmRekenblad>(*state, session, platform);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

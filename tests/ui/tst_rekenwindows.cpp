@@ -8,9 +8,9 @@
 #include "common/fakeplatform.h"
 #include "common/guards.h"
 #include "common/testmain.h"
-#include "ui/invoer/registerinvoer.h"
 #include "ui/overzicht/frmoverzicht.h"
 #include "ui/shell/frmstart.h"
+#include "ui/shell/wiring.h"
 #include "ui/tools/frmgeometrie.h"
 #include "ui/tools/frmtoeslag.h"
 
@@ -44,7 +44,7 @@ struct Desk {
         state->settings.bodyStyle1 = 1;
         state->settings.bodyStyle2 = 2;
         window.setMainState(&main);
-        registerInvoerForm(window, main, *state, platform);
+        wireWindows(window, main, *state, platform, platform);
         window.setFormFactory(FormId::Overzicht, [this](QWidget* parent) -> QWidget* {
             return new frmOverzicht(*state, window, parent);
         });
@@ -62,7 +62,7 @@ struct Desk {
     std::unique_ptr<State> state = freshState();
     FakePlatform platform;
     frmStart window{*state, platform};
-    MainState main{*state, window, platform};
+    MainState main{*state, window, platform, platform};
 };
 
 } // namespace
@@ -148,7 +148,7 @@ private slots:
         // the report on the clipboard.
         int printed = 0;
         d.overview()->findChild<QAction*>("Toolbar1_printen")->trigger();
-        d.overview()->setPrintHandler([&] { ++printed; });
+        QObject::connect(d.overview(), &frmOverzicht::printRequested, [&] { ++printed; });
         d.overview()->findChild<QAction*>("Toolbar1_printen")->trigger();
         d.overview()->findChild<QAction*>("Toolbar1_kopieren")->trigger();
         QCOMPARE(printed, 1);
@@ -197,7 +197,7 @@ private slots:
         Desk d(80);
         d.state->sources[0][0].surchargeKx = 10;
         d.state->sources[0][1].surchargeKx = 3;
-        frmToeslag tool(*d.state, d.platform);
+        frmToeslag tool(*d.state, d.main.session(), d.platform);
         auto* source = tool.findChild<QComboBox*>("Combo3");
         auto* k = tool.findChild<QComboBox*>("Combo2");
         source->setCurrentIndex(0);

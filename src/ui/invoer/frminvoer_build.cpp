@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMetaMethod>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -299,16 +300,15 @@ void frmInvoer::ButtonSetup() {
         AcceptProject();
         // The menu drops down from the button, as from a menu bar.
         QWidget* button = toolbar1_->widgetForAction(toolbar1_->actions()[1]);
-        if (popupCalculationMenu) popupCalculationMenu(button ? button : this);
+        emit calculationMenuRequested(button ? button : this);
     });
     connect(toolbar1_->actions()[3], &QAction::triggered, this, [this] {
-        if (!openLibraryEditor) return;
-        openLibraryEditor();
+        if (!isSignalConnected(QMetaMethod::fromSignal(&frmInvoer::libraryEditorRequested))) return;
+        emit libraryEditorRequested();
         refillLibraryLists();
     });
-    connect(toolbar1_->actions()[5], &QAction::triggered, this, [this] {
-        if (openSurchargeTool) openSurchargeTool();
-    });
+    connect(toolbar1_->actions()[5], &QAction::triggered, this,
+            [this] { emit surchargeToolRequested(); });
 }
 
 void frmInvoer::buildForm() {

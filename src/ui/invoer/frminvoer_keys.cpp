@@ -71,7 +71,7 @@ void frmInvoer::fieldLeft(QLineEdit* edit) {
     const FieldSpec& rule = specOf(*id);
     const double upper = rule.format[0] ? rule.upper : kNoUpperBound;
     const double lower = rule.format[0] ? rule.lower : kNoLowerBound;
-    QString today = state_.todayText;
+    QString today = session_.todayText;
     if (today.isEmpty()) today = QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
     const ValidateResult r = ValiDate(edit->text(), QString::fromLatin1(rule.tag), upper, lower,
                                       QString::fromLatin1(rule.format), today);
@@ -195,7 +195,7 @@ void frmInvoer::toggleCalendar() {
         return;
     }
     QString text = txtProject_[1]->text().trimmed();
-    if (text.isEmpty()) text = state_.todayText;
+    if (text.isEmpty()) text = session_.todayText;
     const QDate date = QDate::fromString(text, QStringLiteral("dd-MM-yyyy"));
     if (date.isValid()) monthView1_->setSelectedDate(date);
     monthView1_->show();

@@ -43,8 +43,9 @@ void showMargin(QLineEdit* box, const std::optional<double>& margin) {
 
 } // namespace
 
-frmRekenblad::frmRekenblad(State& state, Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), platform_(platform) {
+frmRekenblad::frmRekenblad(State& state, const Session& session, Platform& platform,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), session_(session), platform_(platform) {
     setObjectName(QStringLiteral("frmRekenblad"));
     setWindowTitle(QStringLiteral("Rekenblad"));
     auto* layout = new QVBoxLayout(this);
@@ -204,13 +205,9 @@ void frmRekenblad::copy() {
 }
 
 void frmRekenblad::saveCsv() {
-    FileDialogRequest request;
-    request.initialFolder = state_.dialogFolder;
-    request.filter = QStringLiteral("CSV-bestand (*.csv)|*.csv");
-    request.fileName = QStringLiteral("rekenblad.csv");
-    request.noChangeDir = true;
-    request.confirmOverwrite = true;
-    const FileDialogAnswer answer = platform_.saveFileDialog(request);
+    const FileDialogAnswer answer = platform_.saveFileDialog(fileDialogRequest(
+        FileDialogUse::Save, session_.dialogFolder, QStringLiteral("CSV-bestand (*.csv)|*.csv"),
+        QStringLiteral("rekenblad.csv")));
     if (answer.cancelled || answer.path.isEmpty()) return;
     const QByteArray csv = sheetCsv(sheetTable(sheet_), csvSeparator(decimalSeparator()));
     const FileError e = writeSheetCsv(answer.path, csv);

@@ -4,6 +4,7 @@
 // sheet to the clipboard or to a CSV file. The sheet itself is built in the core; this window
 // binds it to controls.
 
+#include "app/session.h"
 #include "base/platform.h"
 #include "model/state.h"
 #include "report/sheet.h"
@@ -20,7 +21,8 @@ namespace orv {
 class frmRekenblad : public QWidget {
     Q_OBJECT
 public:
-    frmRekenblad(State& state, Platform& platform, QWidget* parent = nullptr);
+    frmRekenblad(State& state, const Session& session, Platform& platform,
+                 QWidget* parent = nullptr);
 
     // Rebuilds the sheet from the state's results and limits, keeping the chosen order.
     void refresh();
@@ -35,6 +37,7 @@ private:
     void saveCsv();
 
     State& state_;
+    const Session& session_;
     Platform& platform_;
     Sheet sheet_;
     int sortColumn_ = -1; // -1: by contribution in the decisive period

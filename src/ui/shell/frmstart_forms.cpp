@@ -98,9 +98,7 @@ QWidget* frmStart::createForm(FormId form) {
 }
 
 void frmStart::showAbout() {
-    const QString delivery = mainState_
-                                 ? mainState_->deliveryTextPath()
-                                 : joinPath(state_.programFolder, QStringLiteral("levering.txt"));
+    const QString delivery = mainState_ ? mainState_->deliveryTextPath() : QString();
     frmAbout about(state_, platform_, delivery, this);
     about.exec();
 }

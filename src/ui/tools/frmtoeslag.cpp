@@ -23,8 +23,8 @@ const char* const kPeriodTexts[] = {"Dag (07.00 u - 19.00 u)", "Avond (19.00 u -
 
 } // namespace
 
-frmToeslag::frmToeslag(State& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform), tool_(state),
+frmToeslag::frmToeslag(State& state, const Session& session, Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), session_(session), platform_(platform), tool_(state),
       combo1_(new QComboBox(this)), combo2_(new QComboBox(this)), combo3_(new QComboBox(this)),
       cmdReken_(new QPushButton(QStringLiteral("LAr,LT"), this)), result_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmToeslag"));
@@ -150,7 +150,7 @@ void frmToeslag::cmdReken_Click() {
 void frmToeslag::Text_LostFocus(int index) {
     const SurchargeBoxLimits& limits = kSurchargeBoxLimits[static_cast<std::size_t>(index)];
     const ValidateResult checked = ValiDate(text_[index]->text(), kTagNumeric, limits.upper,
-                                            limits.lower, limits.format, state_.todayText);
+                                            limits.lower, limits.format, session_.todayText);
     if (checked.accepted) {
         text_[index]->setText(checked.text);
         setFieldBackground(text_[index], kLightYellow);

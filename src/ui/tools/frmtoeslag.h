@@ -2,6 +2,7 @@
 // "Bedrijfstoestand met toeslag": stores a surcharge K on one source or on the total level,
 // and computes the rated level LAr,LT of one period from three numbers.
 
+#include "app/session.h"
 #include "base/platform.h"
 #include "calc/surchargetool.h"
 #include "model/state.h"
@@ -18,7 +19,7 @@ namespace orv {
 class frmToeslag : public QDialog {
     Q_OBJECT
 public:
-    frmToeslag(State& state, Platform& platform, QWidget* parent = nullptr);
+    frmToeslag(State& state, const Session& session, Platform& platform, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,6 +34,7 @@ private:
     double boxValue(int index) const;
 
     State& state_;
+    const Session& session_;
     Platform& platform_;
     SurchargeTool tool_;
     QComboBox* combo1_;

@@ -1,22 +1,13 @@
 // Showing and closing the other windows of the main window.
 
 #include "app/mainstate.h"
-#include "base/helpers.h"
-#include "base/version.h"
-#include "base/win1252.h"
 #include "ui/shell/frmabout.h"
 #include "ui/shell/frmstart.h"
 
 #include <QDialog>
 #include <QEventLoop>
-#include <QFile>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStringDecoder>
-#include <QVBoxLayout>
 
 namespace orv {
 namespace {

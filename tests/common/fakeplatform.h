@@ -34,7 +34,6 @@ public:
     QString inputBox(const QString& prompt, const QString& caption,
                      const QString& defaultText) override {
         inputPrompts.append(prompt);
-        inputCaptions.append(caption);
         inputDefaults.append(defaultText);
         log.append(QStringLiteral("input:") + caption);
         return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
@@ -55,7 +54,7 @@ public:
     }
     bool startProgram(const QString& program) override {
         startedPrograms.append(program);
-        return startSucceeds;
+        return true;
     }
     void openMail(const QString& address, const QString& subject) override {
         mails.append(address + QLatin1Char('|') + subject);
@@ -91,12 +90,11 @@ public:
     std::function<orv::FileError(const orv::PrintRender&)> printer;
     orv::Sections sections = *orv::Sections::fromText(QStringLiteral("1111"));
     bool sectionsConfirm = true;
-    bool startSucceeds = true;
     QString currentDir = QStringLiteral("/");
 
     // Records.
     QList<RecordedMessage> messages;
-    QStringList inputPrompts, inputCaptions, inputDefaults;
+    QStringList inputPrompts, inputDefaults;
     QList<orv::FileDialogRequest> openRequests, saveRequests;
     QStringList startedPrograms, mails;
     QList<orv::ReportKind> sectionKinds;

@@ -77,7 +77,7 @@ void BM_Render_1000Sources_Recording(benchmark::State& bench) {
     for (auto _ : bench) {
         RecordingSurface surface;
         pages = DrukOverzicht(surface, *st, false);
-        benchmark::DoNotOptimize(surface.ops().data());
+        benchmark::DoNotOptimize(surface.log().constData());
     }
     bench.counters["pages"] = pages;
 }

@@ -102,7 +102,9 @@ void buildSettings(SettingsData& settings) {
     settings.headerStyle = 3;
     settings.bodyStyle1 = 1;
     settings.bodyStyle2 = 2;
-    qint16 n = 0;
+    // Entry 1 of every library is the choice of no source; the editor never shows it.
+    settings.library[1] = LibraryEntry{fixedText(kPlaceholderName, kEntryNameWidth), 0, 0};
+    qint16 n = 1;
     for (const Named& e : kLibrary) {
         ++n;
         settings.library[static_cast<std::size_t>(n)] =

@@ -1,7 +1,7 @@
 #include "app/calculationrun.h"
 
 #include "base/helpers.h"
-
+#include "calc/assessment.h"
 #include "calc/damaged.h"
 #include "calc/geometry.h"
 #include "calc/procedures.h"
@@ -76,6 +76,7 @@ Outcome runCalculationCommand(State& state, Platform& platform, SectionDialog& s
         return shown(platform, run);
     }
 
+    assessListedSources(state);
     MaakOverzicht(state);
     view.closeForm(FormId::Invoer);
     view.showForm(FormId::Overzicht, false);

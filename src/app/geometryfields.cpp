@@ -1,31 +1,29 @@
 #include "app/geometryfields.h"
 
-#include "input/validate.h"
+#include "input/fields.h"
 
 namespace orv {
 
-std::optional<BoxesGeometry> geometryTestOfBoxes(const LineSourceBoxes& boxes,
-                                                 const QString& lineEnd) {
-    struct Box {
-        const QString& text;
-        double upper;
-        double lower;
-        QStringView format;
-    };
-    const Box checked[] = {{boxes.length, 1000, 1, u"##0.0"},
-                           {boxes.pointCount, 1000, 1, u"#0"},
-                           {boxes.startDistance, 500, 1, u"##0.0"},
-                           {boxes.endDistance, 500, 1, u"##0.0"}};
-    double values[4];
+BoxesGeometry geometryTestOfBoxes(const std::array<QString, 10>& boxes, const QString& lineEnd) {
+    BoxesGeometry out;
+    constexpr int kRead[] = {1, 2, 8, 9}; // length, point sources, start, end
+    double values[4] = {};
     for (int i = 0; i < 4; ++i) {
-        const Box& box = checked[i];
-        const ValidateResult result =
-            ValiDate(box.text, kTagNumeric, box.upper, box.lower, box.format, u"");
-        if (!result.accepted) return std::nullopt;
-        values[i] = result.number();
+        const int box = kRead[i];
+        const ValidateResult r =
+            leaveBox(FieldGroup::Lijnbron, box, boxes[static_cast<std::size_t>(box)], {});
+        if (!r.accepted) {
+            out.refusedBox = box;
+            out.toolTip = r.toolTip;
+            return out;
+        }
+        out.normalised.emplace_back(box, r.text);
+        values[i] = r.number();
     }
-    return BoxesGeometry{geometryTest(values[0], values[2], values[3], boxes.description, lineEnd),
-                         values[2], values[3]};
+    out.test = geometryTest(values[0], values[2], values[3], boxes[0], lineEnd);
+    out.startDistance = values[2];
+    out.endDistance = values[3];
+    return out;
 }
 
 } // namespace orv

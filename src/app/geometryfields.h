@@ -3,28 +3,27 @@
 
 #include "calc/geometry.h"
 
-#include <optional>
+#include <array>
 #include <QString>
+#include <utility>
+#include <vector>
 
 namespace orv {
 
-struct LineSourceBoxes {
-    QString length;        // 1..1000 m
-    QString pointCount;    // 1..1000, validated though the test does not use it
-    QString startDistance; // 1..500 m
-    QString endDistance;   // 1..500 m
-    QString description;
-};
-
 struct BoxesGeometry {
+    // The first box that holds no number, -1 when every box does; the test is then not run.
+    int refusedBox = -1;
+    QString toolTip;
+    // The boxes read (txtLijnbron index), with their text as leaving them would show it.
+    std::vector<std::pair<int, QString>> normalised;
     GeometryTest test;
     double startDistance = 0; // as validated
     double endDistance = 0;
 };
 
-// Each box is validated as the form does on leaving it (empty raised to its minimum, too
-// large brought down to its maximum); a box that holds no number gives no test at all.
-std::optional<BoxesGeometry> geometryTestOfBoxes(const LineSourceBoxes& boxes,
-                                                 const QString& lineEnd);
+// The length, the number of point sources (validated though the test does not use it) and
+// the two distances, each checked as the form does on leaving its box (empty raised to its
+// minimum, too large brought down to its maximum); boxes are txtLijnbron_0..9 as typed.
+BoxesGeometry geometryTestOfBoxes(const std::array<QString, 10>& boxes, const QString& lineEnd);
 
 } // namespace orv

@@ -5,6 +5,7 @@
 #include "app/settingsfile.h"
 #include "base/helpers.h"
 #include "base/version.h"
+#include "report/printsettings.h"
 
 #include <QDir>
 
@@ -64,7 +65,12 @@ void MainState::MDIForm_Load(const QString& commandLine) {
 bool MainState::readStartupFile() {
     for (;;) {
         const FileError error = readSettingsFile(settingsPath(), state_.settings);
-        if (error.ok()) return true;
+        if (error.ok()) {
+            if (const QString size = limitPrintFontSize(state_.settings); !size.isEmpty())
+                platform_.messageBox(size, MsgIcon::Exclamation, MsgButtons::Ok,
+                                     QStringLiteral("Waarschuwing"));
+            return true;
+        }
         if (error.number != kErrFileNotFound && error.number != kErrPathNotFound) {
             showUnexpectedError(QStringLiteral("MDIForm_Load"), error.number, error.description);
             return false;

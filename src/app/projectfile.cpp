@@ -141,6 +141,9 @@ FileError writeProject(QIODevice& device, const State& state) {
 }
 
 FileError writeProjectFile(const QString& path, const State& state) {
+    // A save over a project keeps the one before beside it: a project that failed to open is
+    // shown empty under its own name, and saving that must not take the only copy.
+    if (const FileError e = keepPreviousVersion(path, kBackupSuffix); !e.ok()) return e;
     return saveFile(path, [&state](QIODevice& device) { return writeProject(device, state); });
 }
 

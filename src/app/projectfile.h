@@ -13,6 +13,8 @@ namespace orv {
 
 constexpr int kSourceRecordSize = 168;
 constexpr int kProjectRecordSize = 165;
+// The previous version of a saved project stays beside it as "naam.orv.bak".
+inline const QString kBackupSuffix = QStringLiteral(".bak");
 
 // Length of a project file with these counts: 2 + 168 L + 2 + 168 M + 165.
 qsizetype projectFileSize(int lineCount, int mobileCount);
@@ -25,7 +27,8 @@ FileError decodeProject(const QByteArray& bytes, State& state);
 
 // Reads a file from disk into state (decodeProject); state untouched on failure.
 FileError readProjectFile(const QString& path, State& state);
-// Writes through QSaveFile: a failed write leaves the old file whole.
+// Writes through QSaveFile: a failed write leaves the old file whole. An existing file is
+// first copied to path + ".bak" (one generation); when that copy fails nothing is written.
 FileError writeProjectFile(const QString& path, const State& state);
 // Writes to an open device (used by tests with a device that fails after N bytes).
 FileError writeProject(QIODevice& device, const State& state);

@@ -69,7 +69,7 @@ FileError decodeSettings(const QByteArray& bytes, SettingsData& s) {
 
 bool fillEmptyLibrary(SettingsData& s) {
     if (s.libraryCount != 0) return false;
-    s.library[1] = LibraryEntry{fixedText(u"<selecteer geluidsbron>", kEntryNameWidth), 0, 0};
+    s.library[1] = LibraryEntry{fixedText(kPlaceholderName, kEntryNameWidth), 0, 0};
     s.libraryCount = 1;
     return true;
 }

@@ -20,6 +20,10 @@ QString fileErrorDescription(int number) {
         return QStringLiteral("Pad niet gevonden");
     case kErrCountOutOfRange:
         return QStringLiteral("Ongeldig bestand: aantal bronnen buiten 0..500");
+    case kErrNameTooLong:
+        return QStringLiteral("Ongeldige bestandsnaam: langer dan 255 tekens");
+    case kErrLinkLoop:
+        return QStringLiteral("Ongeldig pad: symbolische koppelingen vormen een kring");
     default:
         return QStringLiteral("Fout bij toegang tot pad/bestand");
     }

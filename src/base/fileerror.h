@@ -8,13 +8,15 @@ namespace orv {
 
 enum FileErrorNumber : int {
     kErrNone = 0,
-    kErrFileNotFound = 53,     // "Bestand niet gevonden"
-    kErrDiskFull = 61,         // "Schijf vol"
-    kErrPastEnd = 62,          // "Invoer voorbij einde van bestand"
-    kErrPermission = 70,       // "Toegang geweigerd"
-    kErrPathFileAccess = 75,   // "Fout bij toegang tot pad/bestand"
-    kErrPathNotFound = 76,     // "Pad niet gevonden"
-    kErrCountOutOfRange = 1001 // "Ongeldig bestand: aantal bronnen buiten 0..500"
+    kErrFileNotFound = 53,      // "Bestand niet gevonden"
+    kErrDiskFull = 61,          // "Schijf vol"
+    kErrPastEnd = 62,           // "Invoer voorbij einde van bestand"
+    kErrPermission = 70,        // "Toegang geweigerd"
+    kErrPathFileAccess = 75,    // "Fout bij toegang tot pad/bestand"
+    kErrPathNotFound = 76,      // "Pad niet gevonden"
+    kErrCountOutOfRange = 1001, // "Ongeldig bestand: aantal bronnen buiten 0..500"
+    kErrNameTooLong = 1002,     // a path part over 255 characters, or the path too long
+    kErrLinkLoop = 1003         // symbolic links that point round in a circle
 };
 
 struct FileError {

@@ -4,6 +4,8 @@
 
 #include "base/fileerror.h"
 
+#include <QString>
+
 #include <functional>
 
 class QPagedPaintDevice;
@@ -16,6 +18,8 @@ enum class PrintTarget { Cancelled, Printer, File };
 struct PrintDialogAnswer {
     PrintTarget target = PrintTarget::Cancelled;
     int copies = 1;
+    // Printer target: a PDF file chosen instead of a printer, written as the command line's.
+    QString pdfPath;
 };
 
 // Draws one whole copy of a report on the printer handed to it; false when it could not.

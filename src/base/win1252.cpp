@@ -37,6 +37,16 @@ QByteArray toWin1252(QStringView text) {
     return out;
 }
 
+bool inWin1252(QChar c) {
+    return c == QLatin1Char('?') || toByte(c.unicode()) != '?';
+}
+
+bool inWin1252(QStringView text) {
+    for (const QChar c : text)
+        if (!inWin1252(c)) return false;
+    return true;
+}
+
 QString fixedText(QStringView text, int n) {
     QString out = text.left(n).toString();
     if (out.size() < n) out.append(QString(n - out.size(), QLatin1Char(' ')));

@@ -13,6 +13,10 @@ namespace orv {
 QString fromWin1252(QByteArrayView bytes);
 // One byte per character; a character that Windows-1252 lacks becomes '?'.
 QByteArray toWin1252(QStringView text);
+// Whether the files can hold the character, and every character of a text: what a text box
+// refuses, typed or pasted, rather than let the writer turn it into '?'.
+bool inWin1252(QChar c);
+bool inWin1252(QStringView text);
 
 // Text(N): left-aligned, padded with spaces to n, cut at n.
 QString fixedText(QStringView text, int n);

@@ -35,6 +35,12 @@ bool correction(double v) {
 bool metres(double v) {
     return inRange(v, kMinMetres, kMaxMetres);
 }
+// The surcharge tool offers 0, 5 and 10 dB and nothing writes another value; 0x7FFF would
+// push the period energy past any double and -32768 would make the sheet and the totals
+// disagree.
+bool surcharge(int k) {
+    return k == 0 || k == 5 || k == 10;
+}
 
 QString sourceMessage(const SourceRecord& source, const QString& label) {
     return QStringLiteral("Bron ") + trimmed(source.description) +
@@ -73,6 +79,7 @@ QString operatingLabel(const SourceRecord& s, int kind) {
 // What transmission and immission read.
 QString transmissionLabel(const SourceRecord& s, int kind) {
     if (!level(s.lwA) || !level(s.lwAMax)) return QStringLiteral("Geluidsbron");
+    if (!surcharge(s.surchargeKx)) return QStringLiteral("Toeslag K");
     if (!metres(s.height)) return QStringLiteral("Bronhoogte");
     if (!metres(s.distanceA))
         return kind == LineSource ? QStringLiteral("Afstand begin")

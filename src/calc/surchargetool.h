@@ -19,17 +19,6 @@ inline const QString kAllSourcesEntry = QStringLiteral("<alle bronnen>");
 // The surcharges offered, in list order.
 inline constexpr std::array<int, 3> kSurchargeValues{0, 5, 10};
 
-// The three boxes: LAeq of the site, LAeq of the source (dB(A)), operating time Tb (hours).
-struct SurchargeBoxLimits {
-    double upper;
-    double lower;
-    QStringView format;
-};
-inline constexpr std::array<SurchargeBoxLimits, 3> kSurchargeBoxLimits{
-    {{150, 0, u"##0.0"}, {150, 0, u"##0.0"}, {1e99, 0, u"#0.0000"}}};
-// Keys a box takes besides Backspace, Escape and Enter.
-inline const QString kSurchargeBoxKeys = QStringLiteral("1234567890.,");
-
 // What the boxes show after a refresh. The source's level and operating time are only set
 // for a source; with "<alle bronnen>" the boxes keep what was typed.
 struct SurchargeBoxes {

@@ -22,7 +22,9 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
     qInstallMessageHandler(quietQtMessages);
 #ifdef ORNAVELD_HAVE_PRINT
-    if (argc > 1 && std::strcmp(argv[1], "pdf") == 0) {
+    // "compare" draws only with --pdf, but which of its arguments that is, is the parser's
+    // business: the fonts are there for it either way.
+    if (argc > 1 && (std::strcmp(argv[1], "pdf") == 0 || std::strcmp(argv[1], "compare") == 0)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(argc, argv);
     }

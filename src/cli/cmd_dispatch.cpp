@@ -12,6 +12,8 @@ const char* const kUsage =
     "  ornaveld-cli pdf     FILE.orv --kind K -o OUT.pdf [opties]\n"
     "  ornaveld-cli sheet   FILE.orv [--limits D/E/N] [--lamax-limits D/E/N] [--csv]\n"
     "                       [--decimal SEP]\n"
+    "  ornaveld-cli compare A.orv B.orv [--limits D/E/N] [--lamax-limits D/E/N] [--csv]\n"
+    "                       [--decimal SEP] [--pdf OUT.pdf]\n"
     "  ornaveld-cli --version\n"
     "Opties: --sections FLAGS, --decimal SEP, --user NAAM, --settings FILE.set,\n"
     "        --total-surcharge K, --landscape, --portrait, --font NAAM, --size PT\n";
@@ -29,6 +31,7 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (verb == QLatin1String("report")) return runReport(rest, out, err);
     if (verb == QLatin1String("pdf")) return runPdf(rest, out, err);
     if (verb == QLatin1String("sheet")) return runSheet(rest, out, err);
+    if (verb == QLatin1String("compare")) return runCompare(rest, out, err);
     if (verb == QLatin1String("--version")) {
         out << "ornaveld-cli (" << kProgramTitle << ") " << kVersionMajor << '.' << kVersionMinor
             << '.' << kVersionRevision << '\n';

@@ -55,7 +55,7 @@ int runPdf(const QStringList& args, QTextStream&, QTextStream& err) {
 
     if (const int code = runCliCommand(options, *state, err); code != kExitDone) return code;
 
-    if (!reportFitsPdfPage(*state))
+    if (!reportFitsPage(*state))
         err << "Waarschuwing: de tabellen zijn breder dan de pagina; kies --landscape of een "
                "kleinere --size.\n";
     PdfResult pdf;

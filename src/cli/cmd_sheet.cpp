@@ -5,10 +5,10 @@
 #include "base/numberformat.h"
 #include "cli/commands.h"
 #include "cli/runoptions.h"
+#include "report/limitinput.h"
 #include "report/sheet.h"
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
-#include "report/sheetlimits.h"
 
 #include <memory>
 #include <QCommandLineParser>
@@ -139,7 +139,7 @@ int runSheet(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString limitsName = QStringLiteral("limits");
     const QString lamaxName = QStringLiteral("lamax-limits");
     const QCommandLineOption csv(QStringLiteral("csv"));
-    const QCommandLineOption decimal(QStringLiteral("decimal"), QString(), QStringLiteral("SEP"));
+    const QCommandLineOption decimal = decimalOption();
     parser.addOptions({{limitsName, QString(), QStringLiteral("D/E/N")},
                        {lamaxName, QString(), QStringLiteral("D/E/N")},
                        csv,
@@ -158,14 +158,7 @@ int runSheet(const QStringList& args, QTextStream& out, QTextStream& err) {
     options.projectFile = parser.positionalArguments().front();
     options.kind = ReportKind::Transmission;
     options.sections = Sections::initial(ReportKind::Transmission);
-    if (parser.isSet(decimal)) {
-        const QString sep = parser.value(decimal);
-        if (sep != QLatin1String(",") && sep != QLatin1String(".")) {
-            err << "--decimal moet \",\" of \".\" zijn.\n";
-            return kExitUsage;
-        }
-        options.decimal = sep.front();
-    }
+    if (!takeDecimal(parser, options, err)) return kExitUsage;
     SheetLimits limits;
     if (!takeLimits(parser, limitsName, limits.rated, err) ||
         !takeLimits(parser, lamaxName, limits.lamax, err))

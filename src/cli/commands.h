@@ -14,7 +14,8 @@ enum ExitCode : int {
     kExitFile = 3, // a file missing, unreadable or invalid
 };
 
-// Dispatches on the first argument ("dump", "results", "report", "pdf", "sheet", "--version").
+// Dispatches on the first argument ("dump", "results", "report", "pdf", "sheet", "compare",
+// "--version").
 int run(const QStringList& args, QTextStream& out, QTextStream& err);
 
 int runDump(const QStringList& args, QTextStream& out, QTextStream& err);
@@ -22,5 +23,6 @@ int runResults(const QStringList& args, QTextStream& out, QTextStream& err);
 int runReport(const QStringList& args, QTextStream& out, QTextStream& err);
 int runPdf(const QStringList& args, QTextStream& out, QTextStream& err);
 int runSheet(const QStringList& args, QTextStream& out, QTextStream& err);
+int runCompare(const QStringList& args, QTextStream& out, QTextStream& err);
 
 } // namespace orv::cli

@@ -4,12 +4,40 @@
 #include "app/mainview.h"
 #include "app/projectfile.h"
 #include "app/settingsfile.h"
+#include "base/fileio.h"
 #include "base/numberformat.h"
 #include "base/win1252.h"
 #include "cli/cliplatform.h"
 #include "cli/commands.h"
+#include "report/printsettings.h"
 
 namespace orv::cli {
+
+QCommandLineOption decimalOption() {
+    return {QStringLiteral("decimal"), QString(), QStringLiteral("SEP")};
+}
+
+bool takeDecimal(const QCommandLineParser& parser, RunOptions& options, QTextStream& err) {
+    if (!parser.isSet(QStringLiteral("decimal"))) return true;
+    const QString sep = parser.value(QStringLiteral("decimal"));
+    if (sep != QLatin1String(",") && sep != QLatin1String(".")) {
+        err << "--decimal moet \",\" of \".\" zijn.\n";
+        return false;
+    }
+    options.decimal = sep.front();
+    return true;
+}
+
+int refuseOutputOntoInput(const QString& output, const QStringList& inputs, QTextStream& err) {
+    for (const QString& input : inputs) {
+        if (output != QLatin1String("-") && sameExistingFile(output, input)) {
+            err << "-o " << output << ": dit is een invoerbestand van de opdracht; kies een "
+                << "ander uitvoerbestand.\n";
+            return kExitUsage;
+        }
+    }
+    return kExitDone;
+}
 
 int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& err) {
     QCommandLineParser parser;
@@ -17,7 +45,7 @@ int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& e
     const QCommandLineOption kind(QStringLiteral("kind"), QString(), QStringLiteral("K"));
     const QCommandLineOption sections(QStringLiteral("sections"), QString(),
                                       QStringLiteral("FLAGS"));
-    const QCommandLineOption decimal(QStringLiteral("decimal"), QString(), QStringLiteral("SEP"));
+    const QCommandLineOption decimal = decimalOption();
     const QCommandLineOption user(QStringLiteral("user"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption settings(QStringLiteral("settings"), QString(),
                                       QStringLiteral("FILE"));
@@ -63,20 +91,23 @@ int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& e
         }
         options.sections = *given;
     }
-    if (parser.isSet(decimal)) {
-        const QString sep = parser.value(decimal);
-        if (sep != QLatin1String(",") && sep != QLatin1String(".")) {
-            err << "--decimal moet \",\" of \".\" zijn.\n";
-            return kExitUsage;
-        }
-        options.decimal = sep.front();
-    }
+    if (!takeDecimal(parser, options, err)) return kExitUsage;
     if (parser.isSet(user)) options.user = parser.value(user);
     options.settingsFile = parser.value(settings);
     options.output = parser.value(output);
+    if (parser.isSet(output) && options.output.isEmpty()) {
+        err << "-o verwacht een bestandsnaam (of - voor standaarduitvoer).\n";
+        return kExitUsage;
+    }
+    if (const int code =
+            refuseOutputOntoInput(options.output, {options.projectFile, options.settingsFile}, err);
+        code != kExitDone)
+        return code;
     if (parser.isSet(surcharge)) {
+        // The surcharge tool offers exactly these; anything else would be squeezed into the
+        // 16-bit field and apply a surcharge nobody asked for.
         const int k = parser.value(surcharge).toInt(&ok);
-        if (!ok || k < 0) {
+        if (!ok || (k != 0 && k != 5 && k != 10)) {
             err << "--total-surcharge verwacht een toeslag in dB: 0, 5 of 10.\n";
             return kExitUsage;
         }
@@ -106,6 +137,8 @@ int loadRunState(const RunOptions& options, State& state, QTextStream& err) {
             err << options.settingsFile << ": Fout " << e.number << " - " << e.description << ".\n";
             return kExitFile;
         }
+        if (const QString size = limitPrintFontSize(state.settings); !size.isEmpty())
+            err << "Waarschuwing: " << size << "\n";
     }
     const FileError e = readProjectFile(options.projectFile, state);
     if (!e.ok()) {

@@ -29,6 +29,15 @@ struct RunOptions {
 // and returns kExitUsage; otherwise kExitDone.
 int parseRunOptions(const QStringList& args, RunOptions& options, QTextStream& err);
 
+// --decimal SEP, shared by every command that formats numbers: "," or "." only.
+QCommandLineOption decimalOption();
+// Takes a --decimal that parser saw into options; false with the message on err when wrong.
+bool takeDecimal(const QCommandLineParser& parser, RunOptions& options, QTextStream& err);
+
+// An output file that is one of the inputs would be destroyed by the run: refused as wrong
+// usage with a Dutch message. "-" (standard output) is never an input.
+int refuseOutputOntoInput(const QString& output, const QStringList& inputs, QTextStream& err);
+
 // Reads the project (and the settings file when given) into state, applies --user,
 // --total-surcharge and --decimal. Returns kExitFile with the message on err when a file is
 // missing, unreadable or invalid; otherwise kExitDone.

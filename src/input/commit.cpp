@@ -7,27 +7,6 @@
 namespace orv {
 namespace {
 
-struct StoreBounds {
-    double lower;
-    double upper;
-    const char16_t* format;
-};
-
-// At commit the movements go up to 10000, where leaving their box allows 1000.
-constexpr StoreBounds kLineBounds[10] = {
-    {0, 0, nullptr},      {1, 1000, u"##0.0"},  {1, 1000, u"#0"},     {5, 80, u"#0"},
-    {0, 10000, u"##0.0"}, {0, 10000, u"##0.0"}, {0, 10000, u"##0.0"}, {0.1, 99, u"##0.0"},
-    {1, 500, u"##0.0"},   {1, 500, u"##0.0"},
-};
-constexpr StoreBounds kMobileBounds[8] = {
-    {0, 0, nullptr},    {1, 10000, u"#0"},   {0, 12, u"#0.0000"}, {0, 4, u"#0.0000"},
-    {0, 8, u"#0.0000"}, {0.1, 99, u"##0.0"}, {1, 500, u"##0.0"},  {1, 500, u"##0.0"},
-};
-
-const StoreBounds& bounds(int kind, int box) {
-    return kind == 0 ? kLineBounds[box] : kMobileBounds[box];
-}
-
 // Boxes that a single input may leave empty, and what they get then.
 enum class WhenEmpty { Message, Zero, Nearest };
 
@@ -66,13 +45,18 @@ void storeNumbers(int kind, const SourceTexts& t, SourceRecord& r) {
 
 } // namespace
 
+QString addRefusal(const State& state, int kind) {
+    if (state.sourceCount[static_cast<std::size_t>(kind)] < kMaxSources) return {};
+    return QStringLiteral("Maximaal aantal geluidsbronnen bereikt (= 500)!");
+}
+
 int checkRequired(int kind, SourceTexts& texts, QString* message) {
     for (int box = 0; box < boxCount(kind); ++box) {
         QString& text = texts.boxes[static_cast<std::size_t>(box)];
         if (!text.isEmpty()) continue;
         switch (whenEmpty(kind, box)) {
         case WhenEmpty::Zero:
-            text = formatNumber(0, kind == 0 ? u"#0.0" : u"#0.0000");
+            text = formatNumber(0, QString::fromLatin1(fieldRule(boxGroup(kind), box).format));
             break;
         case WhenEmpty::Nearest:
             text = texts.boxes[6];
@@ -93,8 +77,7 @@ int storeRecord(int kind, SourceTexts& texts, const SettingsData& settings, Sour
     for (int box = 1; box < boxCount(kind); ++box) {
         QString& text = texts.boxes[static_cast<std::size_t>(box)];
         if (text.isEmpty()) continue;
-        const StoreBounds& b = bounds(kind, box);
-        const ValidateResult r = ValiDate(text, kTagNumeric, b.upper, b.lower, b.format, {});
+        const ValidateResult r = storeBox(boxGroup(kind), box, text);
         if (!r.accepted) return box;
         text = r.text;
     }
@@ -154,8 +137,9 @@ CommitOutcome commitInput(State& state, const CommitInput& in) {
         out.currentRow = number - 1;
     };
     if (in.mode == EditMode::Add) {
-        if (count >= kMaxSources) {
+        if (const QString full = addRefusal(state, kind); !full.isEmpty()) {
             out.status = CommitOutcome::Full;
+            out.message = full;
             return out;
         }
         ++count;

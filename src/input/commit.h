@@ -17,9 +17,9 @@ struct CommitInput {
     // List entries selected when editing started: 0 or 1 is a single input, 2 or more a
     // multi-edit, which skips the required boxes and writes only the boxes filled in.
     int selectedCount = 0;
-    int currentRow = -1;           // the list's current entry (single edit)
-    std::vector<int> selectedRows; // 0-based, ascending (multi-edit)
-    bool farthestEnabled = true;   // txtMobbron_7 in use (not with one sub-source)
+    int currentRow = -1;             // the list's current entry (single edit)
+    std::vector<int> selectedRows{}; // 0-based, ascending (multi-edit)
+    bool farthestEnabled = true;     // txtMobbron_7 in use (not with one sub-source)
     SourceTexts texts;
 };
 
@@ -32,12 +32,15 @@ struct CommitOutcome {
     };
     Status status = Stored;
     int box = -1;
-    QString message; // Missing: label + " niet ingevuld!"
+    QString message; // Missing: label + " niet ingevuld!"; Full: the limit's message
     QString toolTip; // Refused
     int currentRow = -1;
     // The boxes as the commit left them: filled where the walk fills, numbers normalised.
     SourceTexts texts;
 };
+
+// Why no source of the kind can be added (its 500 sources are there); empty when one can.
+QString addRefusal(const State& state, int kind);
 
 // The required-field walk of a single input: fills the boxes that get a default and
 // returns the first required box still empty (-1 when none), with its message.

@@ -1,5 +1,8 @@
 #include "input/fields.h"
 
+#include "base/numberformat.h"
+#include "base/win1252.h"
+
 #include <array>
 #include <cstring>
 
@@ -37,13 +40,18 @@ const std::array<FieldSpec, 10> kLijnbron = {{
      "Geef het aantal puntbronnen waarmee de lijnbron/rijroute wordt gemodelleerd.\n"
      "Het minimaal aantal puntbronnen dient te voldoen aan het criterium:\n\n2 × L / N,\n\n"
      "waarin:\nL=lengte lijnbron, en\nN=kortste afstand tot lijn bron."},
+    // Typed speeds are whole numbers, but a list click shows one decimal.
     {"Rijsnelheid", "km/h", kDecimalKeys, 0, "NUMERIC;", 5, 80, "#0",
      "Geef gemiddelde rijsnelheid van de voertuigen (minimaal 5 km/h)",
      "Geef de gemiddelde rijsnelheid van de voertuigen over de lijnbron/rijroute in km/h.\n"
-     "De minimale rijsnelheid bedraagt 5 km/h, de maximale rijsnelheid 80 km/h."},
-    {"", "", kDecimalKeys, 0, "NUMERIC;", 0, 1000, "##0.0", kMovementsStatus, kMovementsHelp},
-    {"", "", kDecimalKeys, 0, "NUMERIC;", 0, 1000, "##0.0", kMovementsStatus, kMovementsHelp},
-    {"", "", kDecimalKeys, 0, "NUMERIC;", 0, 1000, "##0.0", kMovementsStatus, kMovementsHelp},
+     "De minimale rijsnelheid bedraagt 5 km/h, de maximale rijsnelheid 80 km/h.",
+     0, false, "#0.0"},
+    {"", "", kDecimalKeys, 0, "NUMERIC;", 0, 1000, "##0.0", kMovementsStatus, kMovementsHelp,
+     10000},
+    {"", "", kDecimalKeys, 0, "NUMERIC;", 0, 1000, "##0.0", kMovementsStatus, kMovementsHelp,
+     10000},
+    {"", "", kDecimalKeys, 0, "NUMERIC;", 0, 1000, "##0.0", kMovementsStatus, kMovementsHelp,
+     10000},
     {"Bronhoogte", "meter", kDecimalKeys, 0, "NUMERIC;", 0.1, 99, "##0.0",
      "Geef gemiddelde bronhoogte van voertuigen (minimaal 0.1 m¹)",
      "Geef de gemiddelde bronhoogte van de voertuigen over de lijnbron/rijroute.\n"
@@ -98,7 +106,7 @@ const std::array<FieldSpec, 4> kProject = {{
     {"Projectnummer", "", nullptr, 10, "", kNoBound, kNoBound, "",
      "Geef projectnummer (maximaal 10 posities)", ""},
     {"Datum", "", "1234567890-", 10, "DATE;", kNoBound, kNoBound, "",
-     "Geef projectdatum (dd-mm-jjjj) of druk op Kalender", ""},
+     "Geef projectdatum (dd-mm-jjjj) of druk op Kalender", "", 0, true},
     {"Projectnaam", "", nullptr, 50, "", kNoBound, kNoBound, "",
      "Geef projectnaam (maximaal 50 posities)", ""},
     {"Toelichting", "", nullptr, 50, "", kNoBound, kNoBound, "",
@@ -110,7 +118,19 @@ const std::array<FieldSpec, 2> kReken = {{
     {"Omschrijving immissiepunt", "", nullptr, 30, "", kNoBound, kNoBound, "",
      "Geef omschrijving immissiepunt (maximaal 30 posities)", ""},
     {"Hoogte immissiepunt", "meter", kDecimalKeys, 0, "NUMERIC;", 1.5, 1e99, "##0.0",
-     "Geef beoordelingshoogte op immissiepunt", ""},
+     "Geef beoordelingshoogte op immissiepunt", "", 99, true},
+}};
+
+const std::array<FieldSpec, 2> kLw = {{
+    {"Lw,Aeq", "", kDecimalKeys, 0, "NUMERIC;", 0, 150, "##0.0", "", ""},
+    {"Lw,Amax", "", kDecimalKeys, 0, "NUMERIC;", 0, 150, "##0.0", "", ""},
+}};
+
+// The operating time has no upper bound here: choosing a period brings it back to its length.
+const std::array<FieldSpec, 3> kToeslag = {{
+    {"LAeq, totale inrichting", "dB(A)", kDecimalKeys, 0, "NUMERIC;", 0, 150, "##0.0", "", ""},
+    {"LAeq, deelbron", "dB(A)", kDecimalKeys, 0, "NUMERIC;", 0, 150, "##0.0", "", ""},
+    {"Bedrijfsduur Tb", "uren", kDecimalKeys, 0, "NUMERIC;", 0, 1e99, "#0.0000", "", ""},
 }};
 
 constexpr const char* kBronHelp = "Selecteer een geluidsbron uit de lijst.\n"
@@ -167,8 +187,16 @@ std::span<const FieldSpec> fieldTable(FieldGroup group) {
         return kProject;
     case FieldGroup::Reken:
         return kReken;
+    case FieldGroup::Lw:
+        return kLw;
+    case FieldGroup::Toeslag:
+        return kToeslag;
     }
     return {};
+}
+
+const FieldSpec& fieldRule(FieldGroup group, int index) {
+    return fieldTable(group)[static_cast<std::size_t>(index)];
 }
 
 QString groupName(FieldGroup group) {
@@ -181,6 +209,10 @@ QString groupName(FieldGroup group) {
         return QStringLiteral("txtProject");
     case FieldGroup::Reken:
         return QStringLiteral("txtReken");
+    case FieldGroup::Lw:
+        return QStringLiteral("txtLw");
+    case FieldGroup::Toeslag:
+        return QStringLiteral("Text");
     }
     return {};
 }
@@ -211,10 +243,41 @@ QString listHelpText() {
 }
 
 bool acceptsKey(const FieldSpec& rule, QChar c) {
-    if (!rule.keys) return true;
     if (c == QChar(8) || c == QChar(27) || c == QChar(13)) return true;
+    if (!rule.keys) return inWin1252(c);
     return c.unicode() < 128 && std::strchr(rule.keys, static_cast<char>(c.unicode())) &&
            c.unicode() != 0;
+}
+
+KeyColour keyColour(const FieldSpec& rule, QChar c, bool editingMany) {
+    if (!acceptsKey(rule, c)) return KeyColour::Refused;
+    return editingMany && !rule.singleColour ? KeyColour::EditMany : KeyColour::Normal;
+}
+
+namespace {
+
+ValidateResult checkBox(const FieldSpec& rule, QStringView text, double upper, QStringView today) {
+    const bool number = rule.format[0] != 0;
+    return ValiDate(text, QString::fromLatin1(rule.tag), number ? upper : kNoUpperBound,
+                    number ? rule.lower : kNoLowerBound, QString::fromLatin1(rule.format), today);
+}
+
+} // namespace
+
+ValidateResult leaveBox(FieldGroup group, int index, QStringView text, QStringView today) {
+    const FieldSpec& rule = fieldRule(group, index);
+    return checkBox(rule, text, rule.upper, today);
+}
+
+ValidateResult storeBox(FieldGroup group, int index, QStringView text) {
+    const FieldSpec& rule = fieldRule(group, index);
+    return checkBox(rule, text, rule.storeUpper != 0 ? rule.storeUpper : rule.upper, {});
+}
+
+QString showBox(FieldGroup group, int index, double value) {
+    const FieldSpec& rule = fieldRule(group, index);
+    return formatNumber(value,
+                        QString::fromLatin1(rule.showFormat ? rule.showFormat : rule.format));
 }
 
 int nextFieldIndex(FieldGroup group, int index, bool forward, bool farthestEnabled) {

@@ -1,7 +1,12 @@
 #pragma once
-// The input form's fields: for every text box and combo box the record field it edits, the
-// keys it accepts, the bounds and display format applied when it is left, its status text
-// and its help text. The window binds these to controls found by object name.
+// The one table of field rules: for every text box of the input form, the library editor's
+// level boxes and the surcharge tool's boxes the keys it accepts, the bounds and display
+// format applied when it is left (and when it is stored), its label, status and help text;
+// for the input form's combo boxes their items and texts. The windows bind these to
+// controls found by object name and ask the functions below what a key, a box left or a
+// box stored comes to.
+
+#include "input/validate.h"
 
 #include <QString>
 #include <QStringView>
@@ -10,7 +15,8 @@
 namespace orv {
 
 // The four text-box arrays of the form; the index within an array is the control index.
-enum class FieldGroup { Lijnbron, Mobbron, Project, Reken };
+// The library editor's two levels (txtLw) and the surcharge tool's three boxes (Text) follow.
+enum class FieldGroup { Lijnbron, Mobbron, Project, Reken, Lw, Toeslag };
 
 struct FieldSpec {
     const char* label; // as on the form and in "... niet ingevuld!"; empty for a period box
@@ -23,6 +29,13 @@ struct FieldSpec {
     const char* format; // empty: no number
     const char* status; // status-bar text on focus
     const char* help;   // help lines joined by '\n'; empty for none
+    // The commit's upper bound where it differs from the one on leaving; 0: the same.
+    double storeUpper = 0;
+    // A key taken paints light yellow even while several sources are edited at once.
+    bool singleColour = false;
+    // The format in which a list click shows the record's value, where it differs from the
+    // one of leaving the box.
+    const char* showFormat = nullptr;
 };
 
 struct ComboSpec {
@@ -46,8 +59,24 @@ const ComboSpec* comboSpec(const QString& name);
 QString listStatusText(int kind, int count);
 QString listHelpText();
 
-// Whether a typed character is taken by the box. Backspace, Escape and Enter always are.
+const FieldSpec& fieldRule(FieldGroup group, int index);
+
+// Whether a typed character is taken by the box. Backspace, Escape and Enter always are; a
+// character that the files cannot hold never is.
 bool acceptsKey(const FieldSpec& rule, QChar c);
+
+// The colour a box gets after a key: refused, or taken (light yellow, or cyan while several
+// sources are edited at once, except in the boxes that always stay light yellow).
+enum class KeyColour { Refused, Normal, EditMany };
+KeyColour keyColour(const FieldSpec& rule, QChar c, bool editingMany);
+
+// The box left: checked against its bounds and display format (text boxes only trimmed, the
+// date checked; an empty date is today, "dd-mm-yyyy").
+ValidateResult leaveBox(FieldGroup group, int index, QStringView text, QStringView today);
+// The box stored by the commit, with the commit's bounds.
+ValidateResult storeBox(FieldGroup group, int index, QStringView text);
+// A record's value as a list click shows it in the box.
+QString showBox(FieldGroup group, int index, double value);
 
 // The box that Enter or Down (forward) or Up (back) moves to inside an array, wrapping
 // round. farthestEnabled: whether txtMobbron_7 is in use (not with one sub-source).

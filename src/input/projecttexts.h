@@ -19,9 +19,15 @@ struct ProjectTexts {
 
 ProjectTexts showProject(const ProjectRecord& project);
 
+struct ProjectOutcome {
+    ValidateResult date;
+    ValidateResult height;
+};
+
 // The texts trimmed and cut to their widths, the receiver height checked to 1.5..99 and
-// rounded to one decimal. A height that is no number leaves the record's height as it was;
-// the returned outcome tells the form to mark its box.
-ValidateResult AcceptProject(const ProjectTexts& texts, ProjectRecord& project);
+// rounded to one decimal. A date that does not exist, or a height that is no number, leaves
+// the record's value as it was; the outcome tells the form which box to mark. An empty date
+// stays empty (only leaving its box fills in today).
+ProjectOutcome AcceptProject(const ProjectTexts& texts, ProjectRecord& project);
 
 } // namespace orv

@@ -13,6 +13,22 @@ FieldGroup boxGroup(int kind) {
     return kind == 0 ? FieldGroup::Lijnbron : FieldGroup::Mobbron;
 }
 
+QString frameCaption(const SettingsData& settings, int position, int selectedCount) {
+    const int entry = position + 1;
+    if (position < 0 || entry > settings.libraryCount || selectedCount >= 2) return {};
+    const LibraryEntry& e = settings.library[static_cast<std::size_t>(entry)];
+    if (trimmed(e.entryName) == kPlaceholderName) return {};
+    return QStringLiteral("Geluidsvermogenniveau Lw,A ") + formatNumber(e.lwEq, u"#0.0") +
+           QStringLiteral(" dB(A)");
+}
+
+SubSourceCount subSourceCount(QStringView text) {
+    SubSourceCount out;
+    out.count = leaveBox(FieldGroup::Mobbron, 1, text, {});
+    out.farthestInUse = out.count.number() != 1;
+    return out;
+}
+
 int libraryPosition(const SettingsData& settings, QStringView name) {
     const QString wanted = trimmed(name);
     for (int i = 1; i <= settings.libraryCount; ++i)
@@ -21,29 +37,26 @@ int libraryPosition(const SettingsData& settings, QStringView name) {
     return -1;
 }
 
-// The formats of a list click, which are not all those of leaving a box: the speed shows
-// one decimal here and none after it is typed.
 SourceTexts showSource(int kind, const SourceRecord& r, const SettingsData& settings) {
     SourceTexts t;
     t.sourceName = trimmed(r.sourceName);
     t.libraryPosition = libraryPosition(settings, t.sourceName);
     t.boxes[0] = trimmed(r.description);
-    t.boxes[1] = formatNumber(kind == 0 ? r.length : r.pointCount, kind == 0 ? u"#0.0" : u"#0");
+    const FieldGroup g = boxGroup(kind);
+    auto show = [&](int box, double value) {
+        t.boxes[static_cast<std::size_t>(box)] = showBox(g, box, value);
+    };
+    show(1, kind == 0 ? r.length : r.pointCount);
+    const int height = kind == 0 ? 7 : 5;
+    for (int p = 0; p < kPeriods; ++p)
+        show((kind == 0 ? 4 : 2) + p, kind == 0 ? r.movements[p] : r.operatingHours[p]);
     if (kind == 0) {
-        t.boxes[2] = formatNumber(r.pointCount, u"#0");
-        t.boxes[3] = formatNumber(r.speed, u"#0.0");
-        for (int p = 0; p < kPeriods; ++p)
-            t.boxes[4 + p] = formatNumber(r.movements[p], u"#0.0");
-        t.boxes[7] = formatNumber(r.height, u"#0.0");
-        t.boxes[8] = formatNumber(r.distanceA, u"#0.0");
-        t.boxes[9] = formatNumber(r.distanceB, u"#0.0");
-    } else {
-        for (int p = 0; p < kPeriods; ++p)
-            t.boxes[2 + p] = formatNumber(r.operatingHours[p], u"#0.0000");
-        t.boxes[5] = formatNumber(r.height, u"#0.0");
-        t.boxes[6] = formatNumber(r.distanceA, u"#0.0");
-        t.boxes[7] = formatNumber(r.distanceB, u"#0.0");
+        show(2, r.pointCount);
+        show(3, r.speed);
     }
+    show(height, r.height);
+    show(height + 1, r.distanceA);
+    show(height + 2, r.distanceB);
     t.reflection = QString::number(r.reflection);
     t.screening = QString::number(r.screening);
     return t;

@@ -32,6 +32,18 @@ int libraryPosition(const SettingsData& settings, QStringView name);
 // Record i shown in the fields, as after a click in the list.
 SourceTexts showSource(int kind, const SourceRecord& record, const SettingsData& settings);
 
+// The caption over a kind's fields for the library choice at list position (-1: none):
+// its LwA, or a blank line for the placeholder and while several sources are edited.
+QString frameCaption(const SettingsData& settings, int position, int selectedCount);
+
+// A mobile source's sub-source count as its box shows it once checked, and whether the
+// farthest distance is in use (not with one sub-source: all of it is then at the nearest).
+struct SubSourceCount {
+    ValidateResult count;
+    bool farthestInUse = true;
+};
+SubSourceCount subSourceCount(QStringView text);
+
 // "name / description", both trimmed.
 QString listText(const SourceRecord& record);
 // The list texts of records 1..sourceCount[kind].

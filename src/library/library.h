@@ -13,7 +13,6 @@
 
 namespace orv {
 
-inline const QString kPlaceholderName = QStringLiteral("<selecteer geluidsbron>");
 inline const QString kUnnamedEntry = QStringLiteral("<naamloos>");
 constexpr int kFirstNamedEntry = 2;
 

@@ -11,7 +11,6 @@ namespace orv {
 namespace {
 
 const QString kWarning = QStringLiteral("Waarschuwing");
-const QString kLevelFormat = QStringLiteral("##0.0");
 
 } // namespace
 
@@ -31,8 +30,7 @@ std::optional<EntryTexts> LwEditor::show(int position) {
     if (!inList(position)) return std::nullopt;
     currentEntry_ = entryOfPosition(position);
     const LibraryEntry& e = state_.settings.library[static_cast<std::size_t>(currentEntry_)];
-    return EntryTexts{trimmed(e.entryName), formatNumber(e.lwEq, kLevelFormat),
-                      formatNumber(e.lwMax, kLevelFormat)};
+    return EntryTexts{trimmed(e.entryName), e.lwEq, e.lwMax};
 }
 
 void LwEditor::reportEmpty() {
@@ -54,22 +52,22 @@ LwEditor::AddChoice LwEditor::add() {
         return AddChoice::Manual;
     }
     if (answer == QLatin1String("2")) {
-        return importText() > 0 ? AddChoice::Imported : AddChoice::Nothing;
+        return importText() ? AddChoice::Imported : AddChoice::Nothing;
     }
     return AddChoice::Nothing;
 }
 
-int LwEditor::importText() {
+bool LwEditor::importText() {
     const FileDialogAnswer chosen = platform_.openFileDialog(
         fileDialogRequest(FileDialogUse::Open, dialogFolder_, kImportFilter));
     if (chosen.cancelled || chosen.path.isEmpty() || !isImportName(chosen.path)) {
         platform_.setBusy(false);
-        return 0;
+        return false;
     }
     platform_.setBusy(true);
-    const ImportOutcome outcome = importFile(state_.settings, chosen.path, platform_, kCrlf);
+    importFile(state_.settings, chosen.path, platform_, kCrlf);
     platform_.setBusy(false);
-    return outcome.taken;
+    return true;
 }
 
 bool LwEditor::change(int position) {

@@ -13,17 +13,18 @@
 
 namespace orv {
 
-// What the three boxes show for one entry.
+// What the three boxes show for one entry (the levels in their box's display format).
 struct EntryTexts {
     QString name;
-    QString lwEq;
-    QString lwMax;
+    double lwEq = 0;
+    double lwMax = 0;
 };
 
 class LwEditor {
 public:
     enum class EditMode { Add, Edit };
-    // Imported: at least one entry was taken, and the list selects its last line.
+    // Imported: a text file was read (also one that stopped at the full library, or took
+    // nothing); the list shows the library again and selects its last line.
     enum class AddChoice { Nothing, Manual, Imported };
 
     // dialogFolder: where the import dialog opens.
@@ -58,8 +59,8 @@ public:
 private:
     bool inList(int position) const;
     void warn(const QString& text);
-    // The number of entries taken.
-    int importText();
+    // Whether a file was read.
+    bool importText();
 
     State& state_;
     Platform& platform_;

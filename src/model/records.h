@@ -77,6 +77,9 @@ struct SourceResult {
     double perpendicularDistance = 0;
 };
 
+// Entry 1 of every library: the choice of no source, levels 0 and 0.
+inline const QString kPlaceholderName = QStringLiteral("<selecteer geluidsbron>");
+
 struct LibraryEntry {
     QString entryName = QString(kEntryNameWidth, QLatin1Char(' '));
     double lwEq = 0;

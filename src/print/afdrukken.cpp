@@ -2,6 +2,7 @@
 
 #include "base/helpers.h"
 #include "print/paintersurface.h"
+#include "print/pdfreport.h"
 #include "report/drukoverzicht.h"
 #include "report/overzicht.h"
 #include "report/prnfile.h"
@@ -47,6 +48,8 @@ void Afdrukken(const State& state, const QString& dialogFolder, Platform& platfo
     FileError error;
     if (answer.target == PrintTarget::File)
         error = printToFile(state, dialogFolder, platform);
+    else if (answer.target == PrintTarget::Printer && !answer.pdfPath.isEmpty())
+        error = writeReportPdf(state, answer.pdfPath).error;
     else if (answer.target == PrintTarget::Printer)
         error = printCopies(state, printer, std::max(1, answer.copies));
     if (!error.ok()) showPrintError(platform, error);

@@ -5,7 +5,7 @@
 #include "print/paintersurface.h"
 #include "report/drukoverzicht.h"
 #include "report/printsettings.h"
-#include "report/reporttexts.h"
+#include "report/runowner.h"
 
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -22,7 +22,8 @@ PdfResult renderReportPdf(const State& state, QIODevice& device) {
                           .arg(QLatin1String(kProgramTitle))
                           .arg(kVersionMajor)
                           .arg(kVersionMinor));
-    writer.setTitle(texts::reportTitle(state.reportKind).toString());
+    // The project, as the user files it; the report's own title is on every page.
+    writer.setTitle(projectTitle(state.project));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(kPdfPrinterMarginPoints, kPdfPrinterMarginPoints,
                                                kPdfPrinterMarginPoints, kPdfPrinterMarginPoints),
@@ -31,16 +32,6 @@ PdfResult renderReportPdf(const State& state, QIODevice& device) {
     outcome.pages = DrukOverzicht(surface, state, false);
     if (!surface.finish()) outcome.error = makeFileError(kErrPathFileAccess);
     return outcome;
-}
-
-bool reportFitsPdfPage(const State& state) {
-    SettingsData settings = state.settings;
-    applyPrintStartValues(settings);
-    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
-    const double paper = settings.paperOrientation == kLandscape ? a4.height() : a4.width();
-    const double printable = (paper - 2 * kPdfPrinterMarginPoints) * 20; // twips
-    // The text starts 500 twips inside the printable page.
-    return reportWidthColumns(state) * 12.0 * settings.printFontSize <= printable - 500;
 }
 
 PdfResult writeReportPdf(const State& state, const QString& path) {

@@ -3,6 +3,7 @@
 
 #include "base/fileerror.h"
 #include "model/state.h"
+#include "report/pagefit.h"
 
 #include <QIODevice>
 #include <QString>
@@ -11,7 +12,7 @@ namespace orv {
 
 // Border that a PDF page keeps free on every side, as a laser printer's unprintable edge
 // does: the renderer's own margins come on top, so the PDF matches the printed page.
-constexpr double kPdfPrinterMarginPoints = 12.0;
+constexpr double kPdfPrinterMarginPoints = kPrinterMarginPoints;
 
 struct PdfResult {
     FileError error; // the document was written whole when ok()
@@ -22,11 +23,6 @@ struct PdfResult {
 // to device, which must be open for writing. The paper is A4 in the orientation of the
 // print settings.
 PdfResult renderReportPdf(const State& state, QIODevice& device);
-
-// Whether the report's tables fit across the PDF page in the print settings of state (start
-// values for those unset). They are laid out in character units of the body size, so a
-// large size on portrait paper runs them off the right edge.
-bool reportFitsPdfPage(const State& state);
 
 // The same into a file, written safely: on any failure the old file stays as it was and the
 // error carries its classic number and description.

@@ -49,9 +49,13 @@ void projectBlock(druk::Pager& p) {
 } // namespace
 
 int reportWidthColumns(const State& state) {
-    switch (state.reportKind) {
+    return reportWidthColumns(state.reportKind, state.sections);
+}
+
+int reportWidthColumns(ReportKind kind, const Sections& sections) {
+    switch (kind) {
     case ReportKind::Cb:
-        return state.sections.linesListed(state.reportKind) ? 125 : 116;
+        return sections.linesListed(kind) ? 125 : 116;
     case ReportKind::Transmission:
         return 145;
     default:
@@ -69,7 +73,7 @@ int DrukOverzicht(Surface& surface, const State& state, bool preview) {
         projectBlock(p);
         p.setTableFont();
         if (state.reportKind == ReportKind::Cb)
-            druk::drukCb(p);
+            druk::drukBedrijfsduur(p);
         else if (state.reportKind == ReportKind::Transmission)
             druk::drukOverdracht(p);
         else

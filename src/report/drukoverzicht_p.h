@@ -102,7 +102,7 @@ inline QString str(QStringView text) {
 }
 
 // The three layouts, after the header and the project block.
-void drukCb(Pager& p);
+void drukBedrijfsduur(Pager& p);
 void drukOverdracht(Pager& p);
 void drukEmissie(Pager& p);
 

@@ -68,13 +68,13 @@ void MaakOverzicht(State& state) {
         block.clear();
     switch (state.reportKind) {
     case ReportKind::Cb:
-        overzicht::writeCbReport(state);
+        overzicht::writeBedrijfsduur(state);
         break;
     case ReportKind::Transmission:
-        overzicht::writeTransmissionReport(state);
+        overzicht::writeOverdracht(state);
         break;
     case ReportKind::Emission:
-        overzicht::writeEmissionReport(state);
+        overzicht::writeEmissie(state);
         break;
     case ReportKind::None:
         break;

@@ -30,8 +30,8 @@ void writeTitle(State& state);
 // the label ("Projectnummer  : ").
 void writeProject(State& state, int dateColumn, int emptyLinesAfter);
 
-void writeCbReport(State& state);
-void writeTransmissionReport(State& state);
-void writeEmissionReport(State& state);
+void writeBedrijfsduur(State& state);
+void writeOverdracht(State& state);
+void writeEmissie(State& state);
 
 } // namespace orv::overzicht

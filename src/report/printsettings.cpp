@@ -40,6 +40,19 @@ void applyPrintStandard(SettingsData& settings) {
     settings.paperOrientation = 2;
 }
 
+QString limitPrintFontSize(SettingsData& settings) {
+    const int stored = settings.printFontSize;
+    if (stored == 0 || (stored >= kMinPrintFontSize && stored <= kMaxPrintFontSize)) return {};
+    settings.printFontSize =
+        static_cast<qint16>(stored < kMinPrintFontSize ? kMinPrintFontSize : kMaxPrintFontSize);
+    return QStringLiteral("De lettergrootte %1 pt in Ornaveld.set ligt buiten wat de "
+                          "afdrukinstellingen bieden (%2 tot %3 pt); er wordt %4 pt gebruikt.")
+        .arg(stored)
+        .arg(kMinPrintFontSize)
+        .arg(kMaxPrintFontSize)
+        .arg(settings.printFontSize);
+}
+
 int orientationEntry(int paperOrientation) {
     return paperOrientation == 1 || paperOrientation == 2 ? paperOrientation - 1 : -1;
 }
@@ -56,7 +69,8 @@ void applyPrintChoice(SettingsData& settings, const PrintDialogChoice& choice) {
     applyEntry(settings.paperOrientation, choice.orientationEntry, 2);
     bool ok = false;
     const int size = trimmed(choice.fontSizeText).toInt(&ok);
-    if (ok && size > 0 && size <= 999) settings.printFontSize = static_cast<qint16>(size);
+    if (ok && size >= kMinPrintFontSize && size <= kMaxPrintFontSize)
+        settings.printFontSize = static_cast<qint16>(size);
     if (!trimmed(choice.fontName).isEmpty()) setFontName(settings, trimmed(choice.fontName));
     applyEntry(settings.headerStyle, choice.headerEntry, 4);
     applyEntry(settings.bodyStyle1, choice.body1Entry, 4);

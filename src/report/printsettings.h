@@ -16,6 +16,10 @@ inline constexpr QStringView kStartFontName = u"Courier New";
 // The lists of the dialog, in their order. Size and style texts are padded as shown.
 inline constexpr std::array<QStringView, 4> kFontSizeTexts{u" 6", u" 8", u"10", u"12"};
 inline constexpr std::array<int, 4> kFontSizes{6, 8, 10, 12};
+// The sizes a stored setting may hold: from the list's smallest to its largest. Far larger
+// ones leave no room for a single row on the page.
+inline constexpr int kMinPrintFontSize = 6;
+inline constexpr int kMaxPrintFontSize = 12;
 inline constexpr std::array<QStringView, 4> kStyleTexts{u"Normaal    ", u"Cursief    ",
                                                         u"Vet        ", u"Vet cursief"};
 inline constexpr std::array<QStringView, 2> kOrientationTexts{u"A4, staand", u"A4, liggend"};
@@ -27,6 +31,12 @@ void applyPrintStartValues(SettingsData& settings);
 // "Standaard": size 8, "Courier New", first body 1, second body 2, heading 3, landscape.
 // Takes effect at once; cancelling the dialog afterwards does not undo it.
 void applyPrintStandard(SettingsData& settings);
+
+// A stored size outside kMinPrintFontSize..kMaxPrintFontSize (a damaged or hand-made
+// "Ornaveld.set") becomes the nearest size within; the answer is the message that says so,
+// empty when the size was within or not yet set (0). A size between the list's entries,
+// such as 9, stays.
+QString limitPrintFontSize(SettingsData& settings);
 
 // Style 1 normal, 2 italic, 3 bold, 4 bold italic; any other value neither.
 constexpr bool styleBold(int style) {

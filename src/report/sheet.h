@@ -3,6 +3,7 @@
 // and period with every term the calculation held for it, its share of the period's energy,
 // and, against the limits entered, what it would take of that source alone to meet them.
 
+#include "calc/reduction.h"
 #include "model/sheetlimits.h"
 #include "model/state.h"
 
@@ -10,26 +11,6 @@
 #include <vector>
 
 namespace orv {
-
-// What one source alone would have to give up to bring a period within a limit.
-struct SheetReduction {
-    enum class Status {
-        NoLimit,     // no limit for the period, or the period has no level
-        Met,         // the period is within the limit already: nothing to give up
-        Needed,      // the values below meet the limit
-        NotFeasible, // "niet haalbaar met deze bron alleen"
-    };
-    Status status = Status::NoLimit;
-    double exactDb = 0;   // the reduction of the sound power that just meets the limit
-    double roundedDb = 0; // sound power minus allowedLw: what applying allowedLw takes off
-    double allowedLw = 0; // the sound power rounded down to its field's 0.1 dB
-};
-
-struct SheetAmount {
-    SheetReduction::Status status = SheetReduction::Status::NoLimit;
-    double exact = 0;   // hours (mobile) or movements (line) that just meet the limit
-    double allowed = 0; // rounded down to the field's precision ("#0.0000" or "##0.0")
-};
 
 struct SheetRow {
     int kind = 0;   // LineSource or MobileSource

@@ -2,13 +2,29 @@
 
 #include "base/fileio.h"
 
+#include <QRegularExpression>
+
 namespace orv {
+
+QString spreadsheetSafeCell(const QString& cell) {
+    if (cell.isEmpty()) return cell;
+    const QChar first = cell.front();
+    if (first != u'=' && first != u'+' && first != u'-' && first != u'@' && first != u'\t' &&
+        first != u'\r')
+        return cell;
+    // A signed number is a number to every spreadsheet program and stays one; "---", the
+    // sheet's mark for no value, has no operand to run and stays as the window shows it.
+    static const QRegularExpression plain(QStringLiteral("^([-+]?[0-9]+([.,][0-9]+)?|-+)$"));
+    if (plain.match(cell).hasMatch()) return cell;
+    return QLatin1Char('\'') + cell;
+}
 
 QString sheetTsv(const QList<QStringList>& table) {
     QString text;
     for (const QStringList& line : table) {
         QStringList cells;
-        for (QString cell : line) {
+        for (const QString& original : line) {
+            QString cell = spreadsheetSafeCell(original);
             for (QChar& c : cell) {
                 if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
             }
@@ -28,7 +44,8 @@ QByteArray sheetCsv(const QList<QStringList>& table, QChar separator) {
     QString text;
     for (const QStringList& line : table) {
         QStringList fields;
-        for (const QString& cell : line) {
+        for (const QString& original : line) {
+            const QString cell = spreadsheetSafeCell(original);
             const bool quote = cell.contains(separator) || cell.contains(u'"') ||
                                cell.contains(u'\n') || cell.contains(u'\r');
             if (!quote) {

@@ -12,6 +12,12 @@
 
 namespace orv {
 
+// A text cell that a spreadsheet program would run as a formula (it starts with "=", "+",
+// "-", "@", a tab or a carriage return) gets a leading apostrophe, which makes it plain text
+// there; a number, and the no-value mark "---", stay as they are. Every CSV and tab-separated
+// export passes its cells here.
+QString spreadsheetSafeCell(const QString& cell);
+
 // One line per table line, cells separated by tabs; a tab or line break inside a cell
 // becomes a space.
 QString sheetTsv(const QList<QStringList>& table);

@@ -7,6 +7,7 @@
 #include "ui/shell/frmsplash.h"
 #include "ui/shell/frmstart.h"
 #include "ui/shell/programicon.h"
+#include "ui/shell/sessionend.h"
 #include "ui/shell/wiring.h"
 
 #include <memory>
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     window.setMainState(&mainState);
     orv::wireWindows(window, mainState, *state, platform, platform);
     mainState.setInstallFolders(orv::installFolders());
+    orv::installSessionEnd(mainState, *state);
 
     // The command line as one text: a path with spaces arrives split by the shell's rules.
     QStringList arguments = QApplication::arguments();

@@ -5,16 +5,19 @@
 
 #include "base/numberformat.h"
 #include "calc/assessment.h"
+#include "calc/damaged.h"
 #include "calc/geometry.h"
 #include "calc/linesums.h"
 #include "calc/procedures.h"
 #include "calc/reference.h"
 #include "calc/surcharge.h"
-#include "calcfixture.h"
+#include "common/calcfixture.h"
 #include "common/guards.h"
 #include "common/testmain.h"
 
 #include <array>
+#include <limits>
+#include <map>
 #include <QRandomGenerator>
 
 using namespace orv;
@@ -22,6 +25,8 @@ using namespace calctest;
 
 namespace {
 
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kTol = 5e-6; // dB or m, for values given to 7 digits or more
 
 // `amount`: movements (line) or hours (mobile); `hours`: what a line's point source gets.
@@ -79,9 +84,20 @@ std::unique_ptr<State> randomProject(QRandomGenerator& rng, int lines, int mobil
 }
 
 using Levels = std::array<double, 3>;
-struct TotalsCase {
-    Levels energy, total, penalised;
+struct TotalsCase { // LAeq of two mobile sources per period, 0: no level
+    Levels first, second, total, penalised;
     double letmaal, lden;
+    int silent = -1; // a period in which the first source does not operate
+};
+struct SurchargeCase { // day levels 48.35 and 45 (50 in total), 8 and 4 h of 12
+    int onTotal, onSecond;
+    double secondHours, total;
+};
+struct DamagedCase { // `kind` of the first source whose `field` is damaged
+    int command, kind;
+    const char* field;
+    double value;
+    const char* label; // empty: the command runs
 };
 struct RatedCase {
     double total, source, hours;
@@ -308,32 +324,117 @@ private slots:
         table<TotalsCase>({
             // Day levels 50 and 47, an evening level of 45, no night.
             {"two sources",
-             {{1e5 + std::pow(10, 4.7), std::pow(10, 4.5), 0},
-              {lDay, 45, 0},
-              {lDay, 50, 0},
-              lDay,
-              49.624941675941095}},
+             {{50, 45, 0}, {47, 0, 0}, {lDay, 45, 0}, {lDay, 50, 0}, lDay, 49.624941675941095}},
             // The penalty follows the energy sum: totals below 0 dB are still penalised.
             {"totals below 0 dB",
-             {{0.5, 0, 0.5},
+             {{below, 0, below},
+              {0, 0, 0},
               {below, 0, below},
               {below, 0, 6.989700043360188},
               6.989700043360188,
               3.1875876262441287}},
-            {"nothing listed", {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, 0, 0}},
+            {"no levels", {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, 0, 0}},
+            // A level left in a silent period (only a damaged row holds one) adds nothing.
+            {"silent night with a level",
+             {{50, 0, 55}, {0, 0, 0}, {50, 0, 0}, {50, 0, 0}, 50, 46.989743472591236, 2}},
         });
     }
     void totals() {
         QFETCH(TotalsCase, row);
         auto s = freshState();
-        assessLevels(*s, row.energy.data());
-        for (int p = 0; p < 3; ++p) {
-            QVERIFY(near(s->totalLaeq[p], row.total[p]));
-            QVERIFY(near(s->penalisedLevel[p], row.penalised[p]));
+        for (const Levels& levels : {row.first, row.second}) {
+            const int i = add(*s, Mobile{});
+            for (int p = 0; p < 3; ++p)
+                s->results[1][i].laeq[p] = levels[p];
         }
-        QVERIFY(near(s->letmaal, row.letmaal));
-        QCOMPARE(s->lnight, s->totalLaeq[2]);
-        QVERIFY(near(s->lden, row.lden));
+        if (row.silent >= 0) s->results[1][1].cb[row.silent] = kSilent;
+        const Assessment a = assess(*s, ListedKinds{});
+        for (int p = 0; p < 3; ++p) {
+            QVERIFY(near(a.totalLaeq[p], row.total[p]));
+            QVERIFY(near(a.penalisedLevel[p], row.penalised[p]));
+        }
+        QVERIFY(near(a.letmaal, row.letmaal));
+        QCOMPARE(a.lnight, a.totalLaeq[2]);
+        QVERIFY(near(a.lden, row.lden));
+    }
+
+    void surchargeStep_data() {
+        table<SurchargeCase>({
+            {"on the total", {5, 0, 4, 55}},
+            {"on a source 4 of 12 h", {0, 5, 4, 53.377800965674005}},
+            {"on a source all day", {0, 5, 12, 55}},
+            // A surcharge on a source replaces one on the total level.
+            {"on both", {10, 5, 4, 53.377800965674005}},
+        });
+    }
+    void surchargeStep() {
+        QFETCH(SurchargeCase, row);
+        auto s = freshState();
+        s->sources[0][0].surchargeKx = static_cast<qint16>(row.onTotal);
+        add(*s, Mobile{.amount = {8, 0, 0}});
+        add(*s, Mobile{.amount = {row.secondHours, 0, 0}});
+        s->sources[1][2].surchargeKx = static_cast<qint16>(row.onSecond);
+        s->results[1][1].laeq[0] = 10 * std::log10(1e5 - std::pow(10, 4.5));
+        s->results[1][2].laeq[0] = 45;
+        const Assessment a = assess(*s, ListedKinds{});
+        QVERIFY(near(a.totalLaeq[0], row.total));
+        QCOMPARE(a.totalLaeq[1], 0.0); // a period without level gets no surcharge
+        QVERIFY(near(a.penalisedLevel[0], row.total));
+    }
+
+    // One row per field label; only what a command reads is checked.
+    void damagedValue_data() {
+        table<DamagedCase>({
+            {"speed 0", {1, 0, "speed", 0, "Rijsnelheid"}},
+            {"no sub-sources", {1, 1, "points", 0, "Aantal deelbronnen"}},
+            {"negative length", {1, 0, "length", -1, "Lengte lijnbron/rijroute"}},
+            {"negative movements", {3, 0, "movements", -1, "Intenstiteit (vtg/periode)"}},
+            {"infinite hours", {1, 1, "hours", kInf, "Effectieve bedrijfsduur (u)"}},
+            {"sound power NaN", {2, 0, "lwA", kNaN, "Geluidsbron"}},
+            {"height 0", {2, 1, "height", 0, "Bronhoogte"}},
+            {"start NaN", {2, 0, "distanceA", kNaN, "Afstand begin"}},
+            {"farthest infinite", {2, 1, "distanceB", kInf, "Grootste afstand"}},
+            {"screening 32767", {2, 1, "screening", 32767, "Afscherming"}},
+            // The receiving point is named by its description.
+            {"receiver height -3", {2, 0, "receiver", -3, "Hoogte immissiepunt"}},
+            {"facade 3000", {2, 0, "facade", 3000, "Gevelreflectie"}},
+            {"kind 1 ignores the receiver", {1, 0, "receiver", kNaN, ""}},
+        });
+    }
+    void damagedValue() {
+        QFETCH(DamagedCase, row);
+        const QString field = QString::fromLatin1(row.field), label = QString::fromUtf8(row.label);
+        auto s = freshState();
+        setReceiver(*s, 5, "zacht", 3);
+        add(*s, Line{});
+        add(*s, Mobile{});
+        s->sections = Sections::initial(static_cast<ReportKind>(row.command));
+        SourceRecord& src = s->sources[row.kind][1];
+        const std::map<QString, double*> cells{{"speed", &src.speed},
+                                               {"points", &src.pointCount},
+                                               {"length", &src.length},
+                                               {"movements", &src.movements[1]},
+                                               {"hours", &src.operatingHours[2]},
+                                               {"lwA", &src.lwA},
+                                               {"height", &src.height},
+                                               {"distanceA", &src.distanceA},
+                                               {"distanceB", &src.distanceB},
+                                               {"receiver", &s->project.receiverHeight}};
+        if (field == "screening")
+            src.screening = static_cast<qint16>(row.value);
+        else if (field == "facade")
+            s->project.facadeReflection = static_cast<qint16>(row.value);
+        else
+            *cells.at(field) = row.value;
+        const bool receiver = field == "receiver" || field == "facade";
+        s->project.receiverDescription = fixedText(u"Woning 12", kReceiverDescriptionWidth);
+        const Outcome check = findDamagedValue(*s, static_cast<ReportKind>(row.command));
+        QCOMPARE(check.refusal, label.isEmpty() ? Refusal::None : Refusal::DamagedValue);
+        if (label.isEmpty()) return;
+        QCOMPARE(check.message, (receiver ? QStringLiteral("Immissiepunt Woning 12")
+                                          : QStringLiteral("Bron ") + trimmed(src.description)) +
+                                    QStringLiteral(": ongeldige waarde voor ") + label +
+                                    QStringLiteral("; berekening niet uitgevoerd."));
     }
 
     void rated_data() {

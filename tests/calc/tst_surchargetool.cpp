@@ -1,7 +1,7 @@
 // The surcharge tool's model: the entry it opens on and what its boxes then show.
 
-#include "calc/calcfixture.h"
 #include "calc/surchargetool.h"
+#include "common/calcfixture.h"
 #include "common/guards.h"
 #include "common/testmain.h"
 

@@ -4,6 +4,13 @@
 #include <utility>
 
 namespace orv {
+namespace {
+
+QString twips(double value) {
+    return QString::number(value, 'f', 1);
+}
+
+} // namespace
 
 TextMetric TextMetric::fixedPitch() {
     return {[](const QString& text, const SurfaceFont& f) { return text.size() * 12.0 * f.size; },
@@ -29,12 +36,7 @@ void RecordingSurface::setPaper(int paperSize, int orientation) {
     const double longSide = std::max(width_, height_);
     width_ = orientation == kLandscape ? longSide : shortSide;
     height_ = orientation == kLandscape ? shortSide : longSide;
-    RecordedOp op;
-    op.kind = RecordedOp::Paper;
-    op.page = page_;
-    op.paperSize = paperSize;
-    op.orientation = orientation;
-    ops_.push_back(op);
+    log_ << QStringLiteral("paper %1 %2").arg(paperSize).arg(orientation);
 }
 
 double RecordingSurface::textWidth(const QString& text) const {
@@ -46,80 +48,35 @@ double RecordingSurface::textHeight() const {
 }
 
 void RecordingSurface::drawText(double x, double y, const QString& text) {
-    RecordedOp op;
-    op.kind = RecordedOp::Text;
-    op.page = page_;
-    op.x = x;
-    op.y = y;
-    op.x2 = x + textWidth(text);
-    op.y2 = y + textHeight();
-    op.text = text;
-    op.font = font();
-    ops_.push_back(op);
+    const SurfaceFont& f = font();
+    log_ << QStringLiteral("page %1 text %2-%3 %4 %5%6%7 %8")
+                .arg(page_)
+                .arg(twips(x), twips(x + textWidth(text)), twips(y))
+                .arg(f.size)
+                .arg(QLatin1String(f.bold ? "b" : ""), QLatin1String(f.italic ? "i" : ""), text);
 }
 
 void RecordingSurface::line(double x1, double y1, double x2, double y2) {
-    RecordedOp op;
-    op.kind = RecordedOp::Line;
-    op.page = page_;
-    op.x = x1;
-    op.y = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    ops_.push_back(op);
+    log_ << QStringLiteral("page %1 line %2 %3 %4 %5")
+                .arg(page_)
+                .arg(twips(x1), twips(y1), twips(x2), twips(y2));
 }
 
 void RecordingSurface::newPage() {
     ++page_;
-    RecordedOp op;
-    op.kind = RecordedOp::NewPage;
-    op.page = page_;
-    ops_.push_back(op);
+    log_ << QStringLiteral("newpage");
 }
 
 // In the preview the same picture is wiped for every page; the recorder numbers the pages
 // by the captures instead, so that texts and lines still fall on the right page.
 void RecordingSurface::clear() {
     page_ = capturedPages_ + 1;
-    RecordedOp op;
-    op.kind = RecordedOp::Clear;
-    op.page = page_;
-    ops_.push_back(op);
+    log_ << QStringLiteral("clear");
 }
 
 void RecordingSurface::capturePage() {
     ++capturedPages_;
-    RecordedOp op;
-    op.kind = RecordedOp::Capture;
-    op.page = page_;
-    ops_.push_back(op);
-}
-
-std::vector<RecordedOp> RecordingSurface::texts(int page) const {
-    std::vector<RecordedOp> out;
-    for (const RecordedOp& op : ops_)
-        if (op.kind == RecordedOp::Text && (page == 0 || op.page == page)) out.push_back(op);
-    return out;
-}
-
-std::vector<RecordedOp> RecordingSurface::lines(int page) const {
-    std::vector<RecordedOp> out;
-    for (const RecordedOp& op : ops_)
-        if (op.kind == RecordedOp::Line && (page == 0 || op.page == page)) out.push_back(op);
-    return out;
-}
-
-std::vector<RecordedOp> RecordingSurface::find(const QString& text, int page) const {
-    std::vector<RecordedOp> out;
-    for (const RecordedOp& op : ops_)
-        if (op.kind == RecordedOp::Text && op.text == text && (page == 0 || op.page == page))
-            out.push_back(op);
-    return out;
-}
-
-int RecordingSurface::count(RecordedOp::Kind kind) const {
-    return static_cast<int>(std::count_if(
-        ops_.begin(), ops_.end(), [kind](const RecordedOp& op) { return op.kind == kind; }));
+    log_ << QStringLiteral("capture");
 }
 
 } // namespace orv

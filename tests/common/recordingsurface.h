@@ -1,13 +1,13 @@
 #pragma once
-// A surface that draws nothing and remembers everything: every text with its position and
-// font, every line, every page turn. Texts are measured by a pluggable metric, so that a
-// test can check the placement under a fixed-pitch and under a proportional font.
+// A surface that draws nothing and writes down everything, one line per operation: every
+// text with its position, right end and font, every line, every page turn. Texts are
+// measured by a pluggable metric, so that a test can check the placement under a
+// fixed-pitch and under a proportional font.
 
 #include "report/surface.h"
 
 #include <functional>
 #include <QStringList>
-#include <vector>
 
 namespace orv {
 
@@ -21,20 +21,6 @@ struct TextMetric {
     // Each character its own width (from 0.35 to 0.83 em), digits included, so that a text
     // placed by character count instead of by measured width lands visibly off.
     static TextMetric proportional();
-};
-
-struct RecordedOp {
-    enum Kind { Text, Line, NewPage, Clear, Capture, Paper };
-    Kind kind = Text;
-    int page = 1;  // page the operation falls on
-    double x = 0;  // Text: left; Line: start
-    double y = 0;  // Text: top; Line: start
-    double x2 = 0; // Text: right end (x + measured width); Line: end
-    double y2 = 0;
-    QString text;
-    SurfaceFont font;
-    int paperSize = 0;   // Paper
-    int orientation = 0; // Paper
 };
 
 class RecordingSurface final : public Surface {
@@ -58,13 +44,9 @@ public:
     void clear() override;
     void capturePage() override;
 
-    const std::vector<RecordedOp>& ops() const { return ops_; }
-    // The texts of one page (or of all pages with 0), in drawing order.
-    std::vector<RecordedOp> texts(int page = 0) const;
-    std::vector<RecordedOp> lines(int page = 0) const;
-    // Texts equal to text, on one page or on all.
-    std::vector<RecordedOp> find(const QString& text, int page = 0) const;
-    int count(RecordedOp::Kind kind) const;
+    // "page 2 text 0.0-1152.0 3810.0 8bi Totaal", "page 2 line 0.0 3700.0 13920.0 3700.0",
+    // "paper 9 2", "newpage", "clear", "capture": in drawing order, one a line.
+    const QStringList& log() const { return log_; }
 
 protected:
     void drawText(double x, double y, const QString& text) override;
@@ -75,7 +57,7 @@ private:
     double height_;
     int page_ = 1;
     int capturedPages_ = 0;
-    std::vector<RecordedOp> ops_;
+    QStringList log_;
 };
 
 } // namespace orv

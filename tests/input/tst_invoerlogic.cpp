@@ -1,10 +1,13 @@
 #include "base/numberformat.h"
 #include "base/win1252.h"
+#include "common/guards.h"
 #include "common/testmain.h"
+#include "input/centring.h"
 #include "input/commit.h"
 #include "input/fields.h"
 #include "input/listops.h"
 #include "input/projecttexts.h"
+#include "input/sourcetexts.h"
 
 #include <memory>
 
@@ -53,23 +56,77 @@ QStringList descriptions(const State& s, int kind) {
 class TestInvoerLogic : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        saved_ = decimalSeparator();
-        setDecimalSeparator(QLatin1Char(','));
+    // The one field table: a box left, a box stored by the commit, and a key typed.
+    void fieldRules_data() {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("left");   // null: refused
+        QTest::addColumn<QString>("stored"); // null: refused
+        const auto row = [](const char* name, FieldGroup g, int index, const char* text,
+                            const QString& left, const QString& stored) {
+            QTest::newRow(name) << int(g) << index << QString::fromUtf8(text) << left << stored;
+        };
+        const QString refused;
+        row("movements: 1000 on leaving, 10000 stored", FieldGroup::Lijnbron, 4, "2500", "1000,0",
+            "2500,0");
+        row("sub-sources up to 10000", FieldGroup::Mobbron, 1, "20000", "10000", "10000");
+        row("receiver: no upper bound on leaving", FieldGroup::Reken, 1, "120", "120,0", "99,0");
+        row("date that does not exist", FieldGroup::Project, 1, "31-02-2026", refused, refused);
+        row("date empty is today", FieldGroup::Project, 1, "", "07-03-2024", "");
+        row("description only trimmed", FieldGroup::Lijnbron, 0, " a b ", "a b", "a b");
+        row("library level", FieldGroup::Lw, 1, "150,06", "150,0", "150,0");
+        row("surcharge hours unbounded", FieldGroup::Toeslag, 2, "20", "20,0000", "20,0000");
+        row("letter in a distance", FieldGroup::Lijnbron, 8, "4O", refused, refused);
     }
-    void cleanup() { setDecimalSeparator(saved_); }
+    void fieldRules() {
+        QFETCH(int, group);
+        QFETCH(int, index);
+        QFETCH(QString, text);
+        QFETCH(QString, left);
+        QFETCH(QString, stored);
+        const auto g = static_cast<FieldGroup>(group);
+        const ValidateResult l = leaveBox(g, index, text, u"07-03-2024");
+        QCOMPARE(l.accepted ? l.text : QString(), left);
+        const ValidateResult st = storeBox(g, index, text);
+        QCOMPARE(st.accepted ? st.text : QString(), stored);
+    }
 
-    void keysAndNavigation() {
-        const FieldSpec& length = fieldTable(FieldGroup::Lijnbron)[1];
-        const FieldSpec& count = fieldTable(FieldGroup::Lijnbron)[2];
-        const FieldSpec& date = fieldTable(FieldGroup::Project)[1];
-        QVERIFY(acceptsKey(length, u',') && acceptsKey(length, u'.') && acceptsKey(length, u'7'));
-        QVERIFY(!acceptsKey(length, u'a') && !acceptsKey(length, u'-') && !acceptsKey(count, u','));
-        QVERIFY(acceptsKey(count, QChar(8)) && acceptsKey(date, u'-') && !acceptsKey(date, u'/'));
+    void keys() {
+        using enum KeyColour;
+        const FieldSpec& length = fieldRule(FieldGroup::Lijnbron, 1);
+        const FieldSpec& name = fieldRule(FieldGroup::Project, 2);
+        const FieldSpec& date = fieldRule(FieldGroup::Project, 1);
+        const FieldSpec& count = fieldRule(FieldGroup::Lijnbron, 2);
+        const QList<KeyColour> got{
+            keyColour(length, u',', false), keyColour(length, u'a', true),
+            keyColour(count, u',', false),  keyColour(length, u'7', true),
+            keyColour(date, u'-', true),    keyColour(date, u'/', false),
+            keyColour(name, u'é', false),   keyColour(name, QChar(0x015D), false),
+            keyColour(name, u'€', true),    keyColour(count, QChar(8), false)};
+        QCOMPARE(got, (QList<KeyColour>{Normal, Refused, Refused, EditMany, Normal, Refused, Normal,
+                                        Refused, EditMany, Normal}));
         QCOMPARE(nextFieldIndex(FieldGroup::Lijnbron, 0, false), 9);
         QCOMPARE(nextFieldIndex(FieldGroup::Mobbron, 6, true, false), 0);
-        QCOMPARE(nextFieldIndex(FieldGroup::Mobbron, 6, true, true), 7);
         QCOMPARE(nextFieldIndex(FieldGroup::Mobbron, 0, false, false), 6);
+    }
+
+    // A form smaller or larger than its design keeps the content centred; minimised, it stays.
+    void centring() {
+        QCOMPARE(centringOffset({500, 300}, {601, 340}, false), QPoint(-51, -20));
+        QCOMPARE(centringOffset({700, 400}, {600, 300}, false), QPoint(50, 50));
+        QCOMPARE(centringOffset({100, 100}, {600, 300}, true), std::nullopt);
+    }
+
+    // The caption over the fields, and one sub-source that puts the farthest distance away.
+    void sourceTexts() {
+        auto s = withLibrary();
+        QCOMPARE(frameCaption(s->settings, 1, 1), "Geluidsvermogenniveau Lw,A 95,0 dB(A)");
+        QCOMPARE(frameCaption(s->settings, 0, 0), QString()); // the placeholder
+        QCOMPARE(frameCaption(s->settings, 1, 2), QString()); // several sources
+        QVERIFY(!subSourceCount(u"").farthestInUse);
+        QVERIFY(!subSourceCount(u"1,2").farthestInUse);
+        QVERIFY(subSourceCount(u"2").farthestInUse);
     }
 
     // A single add of a line source: what is stored, or why nothing is.
@@ -96,9 +153,7 @@ private slots:
         QFETCH(QStringList, boxes);
         QFETCH(int, box);
         auto s = withLibrary();
-        CommitInput in;
-        in.texts = lineInput(boxes);
-        const CommitOutcome out = commitInput(*s, in);
+        const CommitOutcome out = commitInput(*s, CommitInput{.texts = lineInput(boxes)});
         QTEST(static_cast<int>(out.status), "status");
         QCOMPARE(out.box, box);
         QTEST(out.message, "message");
@@ -112,27 +167,23 @@ private slots:
         QTEST(v.join(' '), "stored");
         QCOMPARE(out.currentRow, 0);
         // The second library entry of the same name gives its own levels.
-        QCOMPARE(QPair(r.lwA, r.lwAMax), QPair(90.0, 104.0));
-        QCOMPARE(QPair(r.reflection, r.screening), QPair(qint16(2), qint16(5)));
+        QCOMPARE(qMakePair(r.lwA, r.lwAMax), qMakePair(90.0, 104.0));
+        QCOMPARE(qMakePair(r.reflection, r.screening), qMakePair(qint16(2), qint16(5)));
     }
 
     void mobileDistances_data() {
         QTest::addColumn<QString>("nearest");
         QTest::addColumn<QString>("farthest");
         QTest::addColumn<double>("storedB");
-        QTest::newRow("farthest empty") << "40"
-                                        << "" << 40.0;
-        QTest::newRow("farthest kept") << "40"
-                                       << "90" << 90.0;
+        QTest::newRow("farthest empty") << QStringLiteral("40") << QString() << 40.0;
+        QTest::newRow("farthest kept") << QStringLiteral("40") << QStringLiteral("90") << 90.0;
     }
     void mobileDistances() {
         QFETCH(QString, nearest);
         QFETCH(QString, farthest);
         auto s = withLibrary();
-        CommitInput in;
-        in.kind = 1;
-        in.farthestEnabled = true;
-        in.texts = lineInput({"Pomp", "3", "3,25", "", "", "2", nearest, farthest});
+        const CommitInput in{
+            .kind = 1, .texts = lineInput({"Pomp", "3", "3,25", "", "", "2", nearest, farthest})};
         QCOMPARE(commitInput(*s, in).status, CommitOutcome::Stored);
         const SourceRecord& r = s->sources[1][1];
         QCOMPARE(r.distanceA, 40.0);
@@ -141,23 +192,24 @@ private slots:
         QCOMPARE(r.operatingHours[1], 0.0);
     }
 
-    // A name no longer in the library keeps the record's levels; a full kind takes no more.
+    // A name no longer in the library keeps the record's levels; a full kind takes no more,
+    // neither when adding starts nor at the commit.
     void libraryLevels() {
         auto s = withLibrary();
         s->sourceCount[0] = 2;
         s->sources[0][2].lwA = 77;
-        CommitInput in;
-        in.mode = EditMode::Edit;
-        in.selectedCount = 1;
-        in.currentRow = 1;
-        in.texts = lineInput({"bron 2", "1", "1", "5", "", "", "", "1", "1", "1"});
+        CommitInput in{.mode = EditMode::Edit,
+                       .selectedCount = 1,
+                       .currentRow = 1,
+                       .texts = lineInput({"bron 2", "1", "1", "5", "", "", "", "1", "1", "1"})};
         in.texts.libraryPosition = -1; // "Heftruck" no longer in the library
         QCOMPARE(commitInput(*s, in).status, CommitOutcome::Stored);
         QCOMPARE(trimmed(s->sources[0][2].sourceName), QStringLiteral("Heftruck"));
         QCOMPARE(s->sources[0][2].lwA, 77.0);
+        QCOMPARE(addRefusal(*s, 0), QString());
         s->sourceCount[0] = kMaxSources;
-        QCOMPARE(commitInput(*s, CommitInput{0, EditMode::Add, 0, -1, {}, true, in.texts}).status,
-                 CommitOutcome::Full);
+        QCOMPARE(addRefusal(*s, 0), "Maximaal aantal geluidsbronnen bereikt (= 500)!");
+        QCOMPARE(commitInput(*s, CommitInput{.texts = in.texts}).status, CommitOutcome::Full);
     }
 
     void deleteRows_data() {
@@ -194,25 +246,37 @@ private slots:
         QTEST(descriptions(*s, 0), "sorted");
     }
 
+    // A height that is no number, or a date that does not exist, keeps the record's value.
     void acceptProject_data() {
         QTest::addColumn<QString>("height");
         QTest::addColumn<double>("stored");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("above 99") << "120" << 99.0 << true;
-        QTest::newRow("below 1.5, comma") << "1,2" << 1.5 << true;
-        QTest::newRow("no number keeps") << "4m" << 7.0 << false;
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("storedDate");
+        const auto row = [](const char* name, const char* height, double stored, const char* date,
+                            const char* storedDate) {
+            QTest::newRow(name) << height << stored << date << storedDate;
+        };
+        row("above 99", "120", 99.0, "05-11-1999", "05-11-1999");
+        row("below 1.5, comma", "1,2", 1.5, "", "");
+        row("refused keep", "4m", 7.0, "31-02-2026", "01-01-2000");
     }
     void acceptProject() {
         ProjectRecord p;
         p.receiverHeight = 7;
+        p.projectDate = fixedText(u"01-01-2000", kProjectDateWidth);
         ProjectTexts t = showProject(p);
+        QFETCH(QString, date);
+        t.project[1] = date;
         t.project[2] = QStringLiteral("  Loods  ") + QString(60, u'x');
         QFETCH(QString, height);
         t.reken[1] = height;
         t.groundType = QStringLiteral("zacht");
         t.facadeReflection = QStringLiteral("3");
-        QTEST(AcceptProject(t, p).accepted, "accepted");
+        const ProjectOutcome out = AcceptProject(t, p);
+        QCOMPARE(out.height.accepted, p.receiverHeight != 7);
+        QCOMPARE(out.date.accepted, date != "31-02-2026");
         QTEST(p.receiverHeight, "stored");
+        QTEST(trimmed(p.projectDate), "storedDate");
         QCOMPARE(p.projectName.size(), kProjectNameWidth);
         QVERIFY(p.projectName.startsWith(QStringLiteral("Loods  xx")));
         QCOMPARE(p.groundType, QStringLiteral("zacht"));
@@ -220,7 +284,7 @@ private slots:
     }
 
 private:
-    QChar saved_;
+    orvtest::DecimalSeparatorGuard comma_{QLatin1Char(',')};
 };
 
 ORV_TEST_MAIN(TestInvoerLogic)

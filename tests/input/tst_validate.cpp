@@ -36,7 +36,6 @@ private slots:
         };
         // Speed of a line source: 5..80 km/h, whole numbers.
         row("empty rises to lower", "", num, 80, 5, "#0", ',', "5");
-        row("above upper", "120", num, 80, 5, "#0", ',', "80");
         row("spaces around", "  40 ", num, 80, 5, "#0", ',', "40");
         row("point rounds", "57.6", num, 80, 5, "#0", ',', "58");
         row("two separators", "1,2.3", num, 80, 5, "#0", ',', none, kNumberTip);
@@ -48,12 +47,9 @@ private slots:
         // Crossed bounds: upper first, so lower wins.
         row("crossed bounds", "50", num, 10, 20, "#0", '.', "20");
         row("no bounds normalise", "123,456", num, noUpper, noLower, "##0.0", ',', "123,5");
-        row("leading separator", ",5", num, 10, 0, "#0.0", ',', "0,5");
-        row("date empty is today", "", date, 0, 0, "", ',', kToday);
         row("date trimmed", " 05-11-1999 ", date, 0, 0, "", ',', "05-11-1999");
         row("date leap day", "29-02-2000", date, 0, 0, "", ',', "29-02-2000");
         row("date one digit", "1-2-2000", date, 0, 0, "", ',', none, kDateTip);
-        row("date no such day", "31-02-2000", date, 0, 0, "", ',', none, kDateTip);
         row("date not leap", "29-02-1900", date, 0, 0, "", ',', none, kDateTip);
         row("date slashes", "05/11/1999", date, 0, 0, "", ',', none, kDateTip);
         row("upper case", " Pomp a ", kTagUpper, 0, 0, "", ',', "POMP A");

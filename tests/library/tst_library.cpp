@@ -145,9 +145,25 @@ private slots:
             << QStringList{"X" + QString(24, 'x') + " 1 2"} << 1 << QStringList{};
         QTest::newRow("windows-1252") << 0 << "a.txt" << QByteArray("\xebzel;1;2\r\n")
                                       << QStringList{"Ëzel 1 2"} << 1 << QStringList{};
-        QTest::newRow("utf-8 with mark")
-            << 0 << "a.txt" << QByteArray("\xef\xbb\xbf\xc3\xabzel;1;2\r\n")
-            << QStringList{"Ëzel 1 2"} << 1 << QStringList{};
+        // A character the file cannot hold goes whole (here a surrogate pair), and is told.
+        QTest::newRow("utf-8 with mark, a character lost")
+            << 0 << "a.txt"
+            << QByteArray("\xef\xbb\xbf\xc3\xabzel;1;2\r\n\xf0\x9f\x94\x8a"
+                          "FAN;1;2")
+            << QStringList{"Fan 1 2", "Ëzel 1 2"} << 2
+            << QStringList{"Waarschuwing|Tekens die niet in de tekenset Windows-1252 staan, zijn "
+                           "weggelaten uit de naam in regel 2 van %1"};
+        QStringList tenAndSummary;
+        for (int i = 1; i <= 10; ++i)
+            tenAndSummary.append(format.arg("%1", QString::number(i)));
+        tenAndSummary.append("Waarschuwing|Nog 9990 regels met een fout in het format "
+                             "overgeslagen in %1");
+        QTest::newRow("10000 empty lines")
+            << 0 << "a.txt" << QByteArray(10000, '\n') << QStringList{} << 0 << tenAndSummary;
+        QTest::newRow("over 1 MB, nothing taken")
+            << 0 << "a.txt" << QByteArray("a;1;2\n").repeated(180000) << QStringList{} << 0
+            << QStringList{"Waarschuwing|%1 is groter dan 1 MB en is geen bibliotheek; er is "
+                           "niets geïmporteerd."};
         QTest::newRow("600 lines, empty library")
             << 0 << "a.txt" << QByteArray() << QStringList{} << 499 << QStringList{full};
         QTest::newRow("room for one, loaded unsorted")

@@ -1,5 +1,6 @@
-// The overview's "printen": print to file writes what the command line writes, a printer
-// gets one job per copy, cancelling is silent and failures show their number.
+// The overview's "printen": print to file writes what the command line writes, a PDF file
+// chosen in the printer dialog is the command line's PDF, a printer gets one job per copy,
+// cancelling is silent and failures show their number.
 
 #include "cli/commands.h"
 #include "cli/runoptions.h"
@@ -28,6 +29,14 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A PDF information text as the writer stores it: UTF-16, big-endian, after a byte-order mark.
+QString utf16(const QString& text) {
+    QByteArray bytes("\xfe\xff");
+    for (QChar c : text)
+        bytes.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+    return QString::fromLatin1(bytes);
+}
+
 } // namespace
 
 class TestAfdrukken : public QObject {
@@ -42,6 +51,7 @@ private slots:
         const int file = int(PrintTarget::File), printer = int(PrintTarget::Printer);
         QTest::newRow("dialog cancelled") << int(PrintTarget::Cancelled) << 1 << "" << 0 << "";
         QTest::newRow("to file") << file << 1 << "uit.prn" << 0 << "";
+        QTest::newRow("PDF file") << printer << 1 << "uit.pdf" << 0 << "";
         QTest::newRow("to file, folder missing")
             << file << 1 << "geen/uit.prn" << 0 << "Fout 76\r\nPad niet gevonden";
         QTest::newRow("printer, three copies") << printer << 3 << "" << 3 << "";
@@ -66,7 +76,9 @@ private slots:
         QCOMPARE(cli::runCliCommand(options, *state, err), 0);
 
         FakePlatform platform;
-        platform.printAnswers.enqueue({PrintTarget(target), copies});
+        const bool pdf = file.endsWith(".pdf");
+        platform.printAnswers.enqueue(
+            {PrintTarget(target), copies, pdf ? dir.filePath(file) : QString()});
         platform.saveAnswers.enqueue(file.isEmpty() ? cancelled() : chosen(dir.filePath(file)));
         QList<int> pages;
         platform.printer = [&](const PrintRender& render) {
@@ -89,6 +101,15 @@ private slots:
                      "Foutmelding|" + message);
         if (target == int(PrintTarget::File) && message.isEmpty() && !file.isEmpty())
             QCOMPARE(readAll(dir.filePath(file)), readAll(cliPrn));
+        // The PDF path of the command line: its pages, named by the project and the program.
+        if (pdf) {
+            const QString written = QString::fromLatin1(readAll(dir.filePath(file)));
+            QCOMPARE(written.count(QRegularExpression("/Type\\s*/Page(?!s)")), 1);
+            for (const QString& info :
+                 {QStringLiteral("24.117 Uitbreiding distributiecentrum Vaartweg"),
+                  QStringLiteral("Ornaveld 1.0")})
+                QVERIFY2(written.contains(utf16(info)), qPrintable(info));
+        }
     }
 };
 

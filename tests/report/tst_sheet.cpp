@@ -3,7 +3,7 @@
 
 #include "app/calculationrun.h"
 #include "base/numberformat.h"
-#include "calc/calcfixture.h"
+#include "common/calcfixture.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
 #include "common/guards.h"
@@ -205,6 +205,25 @@ private slots:
         const QList<QStringList> t{{"x", "a;b", half, "zeg \"hoi\"", "ë"}};
         QCOMPARE(sheetCsv(t, csvSeparator(decimal)), csv);
         QCOMPARE(sheetTsv({{"a\tb", "c"}}), QString("a b\tc\n"));
+    }
+
+    // A text that a spreadsheet would run as a formula reaches it as text, in both exports;
+    // a signed number stays a number.
+    void formulaCells_data() {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("start");
+        for (const char* f :
+             {"=HYPERLINK(\"http://x\")", "+SUM(1;2)", "-2+3", "@SUM(A1)", "\tx", "\rx"})
+            QTest::newRow(f) << QString(f) << "'" + QString(f).left(1);
+        for (const char* n : {"-2,5", "+3", "-40.0", "---", "a=b"})
+            QTest::newRow(n) << QString(n) << QString(n).left(2);
+    }
+    void formulaCells() {
+        QFETCH(QString, cell);
+        QFETCH(QString, start);
+        const QString csv = QString::fromUtf8(sheetCsv({{cell}}, ';')).remove('"');
+        QVERIFY2(csv.startsWith(start), qPrintable(csv));
+        QVERIFY(sheetTsv({{cell}}).startsWith(start.replace('\t', ' ').replace('\r', ' ')));
     }
 
 private:

@@ -1,23 +1,33 @@
-// Whole sessions driven by keys alone, from the main window's shortcuts to the file that
-// "Opslaan" writes, checked through the command line's dump of that file.
+// Sessions on the bundled example driven as a user does, by keys and the buttons and toolbar
+// buttons of the input form, up to the tool windows it opens and the file "Opslaan" writes,
+// checked through the command line's dump of that file.
 
 #include "app/mainstate.h"
 #include "app/settingsfile.h"
 #include "base/numberformat.h"
-#include "base/win1252.h"
 #include "cli/commands.h"
 #include "common/fakeplatform.h"
 #include "common/testmain.h"
 #include "testdata.h"
+#include "ui/platform/uihelpers.h"
 #include "ui/shell/frmstart.h"
 #include "ui/shell/wiring.h"
 
+#include <functional>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace orv;
 using namespace orvtest;
@@ -25,20 +35,11 @@ using namespace orvtest;
 namespace {
 
 struct Desk {
-    explicit Desk(bool example) {
+    Desk() {
         setDecimalSeparator(QLatin1Char(','));
         platform.currentDir = dir.path();
-        if (example) {
-            QFile::copy(ORNAVELD_EXAMPLES_DIR "/Ornaveld.set", dir.filePath(kSettingsFileName));
-            QFile::copy(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv", dir.filePath("voorbeeld.orv"));
-        } else {
-            SettingsData s;
-            s.libraryCount = 3;
-            s.library[1] = {fixedText(u"<selecteer geluidsbron>", 25), 0, 0};
-            s.library[2] = {fixedText(u"Heftruck", 25), 95, 100};
-            s.library[3] = {fixedText(u"Shovel", 25), 102, 108};
-            writeSettingsFile(dir.filePath(kSettingsFileName), s);
-        }
+        QFile::copy(ORNAVELD_EXAMPLES_DIR "/Ornaveld.set", dir.filePath(kSettingsFileName));
+        QFile::copy(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv", dir.filePath("voorbeeld.orv"));
         window.setMainState(&main);
         wireWindows(window, main, *state, platform, platform);
         main.MDIForm_Load(QString());
@@ -52,18 +53,6 @@ struct Desk {
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(focus(), k, m);
     }
-    // Each text into the focused box, then Enter to the next box.
-    void enter(const QStringList& texts) {
-        for (const QString& t : texts) {
-            QTest::keyClicks(focus(), t);
-            key(Qt::Key_Return);
-        }
-    }
-    bool tabTo(const QString& name) {
-        for (int i = 0; i < 40 && focus()->objectName() != name; ++i)
-            key(Qt::Key_Tab);
-        return focus()->objectName() == name;
-    }
     QJsonObject dump(const QString& file) {
         QString out, err;
         QTextStream o(&out), e(&err);
@@ -71,11 +60,41 @@ struct Desk {
         o.flush();
         return QJsonDocument::fromJson(out.toUtf8()).object();
     }
+    void open() {
+        platform.openAnswers.enqueue(chosen(dir.filePath("voorbeeld.orv")));
+        key(Qt::Key_O, Qt::ControlModifier);
+    }
+    // The second line source, in edit mode.
+    void editLine() {
+        open();
+        key(Qt::Key_PageDown, Qt::ControlModifier);
+        key(Qt::Key_Down);
+        key(Qt::Key_Return);
+    }
+    template <class T = QWidget> T* find(const QString& name) { return window.findChild<T*>(name); }
+    QLineEdit* box(const QString& name) { return find<QLineEdit>(name); }
+    // Presses a button or toolbar button that opens a modal window; inspect gets the window
+    // while it shows, and the window is closed after.
+    void press(QObject* control, const std::function<void(QWidget*)>& inspect) {
+        QTimer::singleShot(0, [this, inspect] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && QTest::qWaitFor([modal] { return QApplication::activeWindow() == modal; }))
+                inspect(modal);
+            opened = modal ? modal->windowTitle() : QString();
+            if (modal) modal->close();
+        });
+        if (auto* a = qobject_cast<QAction*>(control))
+            a->trigger();
+        else
+            QTest::mouseClick(qobject_cast<QWidget*>(control), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
     void save(const QString& file) {
         platform.saveAnswers.enqueue(chosen(dir.filePath(file)));
         key(Qt::Key_S, Qt::ControlModifier);
     }
 
+    QString opened; // the caption of the window press() saw, empty when none opened
     QTemporaryDir dir;
     std::unique_ptr<State> state = std::make_unique<State>();
     FakePlatform platform;
@@ -83,93 +102,53 @@ struct Desk {
     MainState main{*state, window, platform, platform};
 };
 
-// A source with the library choice (Down presses), its boxes and its two combo boxes.
-void addSource(Desk& s, int libraryDowns, const QStringList& boxes, int reflectionDowns) {
-    s.key(Qt::Key_Insert);
-    s.key(Qt::Key_Home);
-    for (int i = 0; i < libraryDowns; ++i)
-        s.key(Qt::Key_Down);
-    s.key(Qt::Key_Return);
-    s.enter(boxes);
-    QVERIFY(
-        s.tabTo(s.focus()->objectName().startsWith("txtLijn") ? "cmbLijnbron_0" : "cmbMobbron_0"));
-    s.key(Qt::Key_Home);
-    for (int i = 0; i < reflectionDowns; ++i)
-        s.key(Qt::Key_Down);
-    QVERIFY(s.tabTo(s.focus()->objectName() == "cmbLijnbron_0" ? "cmdOK_0" : "cmdOK_1"));
-    s.key(Qt::Key_Space);
-}
-
-// Every value of a dumped record, in the dump's (alphabetical) key order.
-QString row(const QJsonValue& r) {
-    QStringList v;
-    for (const QJsonValue x : r.toObject()) {
-        const QJsonArray many = x.isArray() ? x.toArray() : QJsonArray{x};
-        for (const QJsonValue y : many)
-            v << (y.isString() ? y.toString() : QString::number(y.toDouble()));
-    }
-    return v.join('|');
-}
-
 } // namespace
 
 class TestInvoerSession : public QObject {
     Q_OBJECT
 private slots:
-    void newProjectByKeys() {
-        Desk s(false);
-        s.key(Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(s.focus()->objectName(), QStringLiteral("txtProject_0"));
-        s.enter({"P-24", "05-11-1999", "Loods Noord", "nachtelijk laden"});
-        QVERIFY(s.tabTo("txtReken_0"));
-        s.enter({"Woning 3", "4,25"});
-        QVERIFY(s.tabTo("cmbReken_0"));
-        s.key(Qt::Key_Down);
-        s.key(Qt::Key_Return);
-        s.key(Qt::Key_Down);
-        s.key(Qt::Key_PageDown, Qt::ControlModifier); // to the line sources
-        QCOMPARE(s.focus()->objectName(), QStringLiteral("lstBron_0"));
-        addSource(s, 1, {"Route A", "123,46", "12", "57,6", "40", "6,25", "", "1,05", "60", "140"},
-                  1);
-        addSource(s, 2, {"Route B", "80", "8", "15", "2", "", "1", "1,5", "30", "90"}, 0);
+    // A list click shows every field in its display format, and the library choice. Several
+    // sources edited: empty boxes and no toolbar while editing, the last one shown after.
+    void listClickAndMultiEdit() {
+        Desk s;
+        s.open();
         s.key(Qt::Key_PageDown, Qt::ControlModifier);
-        QCOMPARE(s.focus()->objectName(), QStringLiteral("lstBron_1"));
-        addSource(s, 2, {"Laadkuil", "1", "3,25", "0,5", "", "2", "25"}, 1);
-        addSource(s, 1, {"Terrein", "4", "8", "0", "0", "1", "40", "25"}, 0);
-        s.save("nieuw.orv");
+        QStringList shown;
+        for (int i = 0; i < 10; ++i)
+            shown << s.box(QStringLiteral("txtLijnbron_%1").arg(i))->text();
+        QCOMPARE(shown, (QStringList{"Expeditie naar België", "180,0", "12", "15,0", "40,0", "6,0",
+                                     "2,0", "1,0", "60,0", "140,0"}));
+        QCOMPARE(s.find<QComboBox>("cmbBron_0")->currentText(), "Vrachtwagen (rijdend)");
+        QCOMPARE(s.find<QGroupBox>("frmBron_0")->title(), "Geluidsvermogenniveau Lw,A 105,0 dB(A)");
 
-        const QJsonObject d = s.dump("nieuw.orv");
-        QCOMPARE(d.value("sourceCount").toArray(), (QJsonArray{2, 2}));
-        QCOMPARE(row(d["project"]),
-                 "3|zacht|05-11-1999|Loods Noord|P-24|Woning 3|4.2|nachtelijk laden");
-        const QJsonArray lines = d["sources"][0].toArray(), mobiles = d["sources"][1].toArray();
-        QCOMPARE(row(lines[0]),
-                 "Route A|60|140|1|123.5|95|100|40|6.2|0|0|0|0|12|2|0|Heftruck|58|0");
-        // A new source starts as a copy of the one shown: the evening left alone stays 6.2.
-        QCOMPARE(row(lines[1]), "Route B|30|90|1.5|80|102|108|2|6.2|1|0|0|0|8|0|0|Shovel|15|0");
-        // One sub-source: the farthest distance is the nearest.
-        QCOMPARE(row(mobiles[0]), "Laadkuil|25|25|2|0|102|108|0|0|0|3.25|0.5|0|1|2|0|Shovel|0|0");
-        // The farthest below the nearest becomes the nearest.
-        QCOMPARE(row(mobiles[1]), "Terrein|40|40|1|0|95|100|0|0|0|8|0|0|4|0|0|Heftruck|0|0");
+        auto* list = s.find<QListWidget>("lstBron_0");
+        list->clearSelection();
+        for (int row : {0, 2})
+            list->item(row)->setSelected(true);
+        s.find<QAction>("ToolbarLijst_0_edit")->trigger();
+        QVERIFY(s.box("txtLijnbron_1")->text().isEmpty());
+        QVERIFY(!s.find<QAction>("Toolbar1_reken")->isVisible());
+        s.box("txtLijnbron_3")->setText("45");
+        QTest::mouseClick(s.find("cmdOK_0"), Qt::LeftButton);
+        QCOMPARE(list->currentRow(), 2);
+        QCOMPARE(s.box("txtLijnbron_3")->text(), QStringLiteral("45,0"));
+        QVERIFY(s.find<QAction>("Toolbar1_reken")->isVisible());
     }
 
     // The bundled example: one source and one project field edited, nothing else moves.
     void exampleEditChangesOnlyThat() {
-        Desk s(true);
+        Desk s;
         const QJsonObject before = s.dump("voorbeeld.orv");
-        s.platform.openAnswers.enqueue(chosen(s.dir.filePath("voorbeeld.orv")));
-        s.key(Qt::Key_O, Qt::ControlModifier);
+        s.open();
         QCOMPARE(s.focus()->objectName(), QStringLiteral("txtProject_0"));
         QTest::keyClicks(s.focus(), "25.001");
         s.key(Qt::Key_PageDown, Qt::ControlModifier);
         s.key(Qt::Key_Down);
-        s.key(Qt::Key_Return); // edit the second line source
-        s.key(Qt::Key_Return);
-        s.enter({"", "", ""});
+        for (int i = 0; i < 5; ++i) // edit the second line source, on to its speed
+            s.key(Qt::Key_Return);
         QCOMPARE(s.focus()->objectName(), QStringLiteral("txtLijnbron_3"));
         QTest::keyClicks(s.focus(), "33");
-        QVERIFY(s.tabTo("cmdOK_0"));
-        s.key(Qt::Key_Space);
+        QTest::mouseClick(s.find("cmdOK_0"), Qt::LeftButton);
         s.save("bewerkt.orv");
 
         QJsonObject expected = before;
@@ -184,6 +163,85 @@ private slots:
         sources[0] = lines;
         expected.insert("sources", sources);
         QCOMPARE(s.dump("bewerkt.orv"), expected);
+    }
+
+    // "geometrie" while a line source is edited: a box without a number opens nothing (red,
+    // its hint, the focus); once corrected the window shows the source's triangle.
+    void geometryOfTheEditedSource() {
+        Desk s;
+        s.editLine();
+        QLineEdit* start = s.box("txtLijnbron_8");
+        start->setText(QStringLiteral("4O"));
+        s.press(s.find("cmdControle"), [](QWidget*) {});
+        QCoreApplication::processEvents();
+        QCOMPARE(s.opened, QString());
+        QCOMPARE(fieldBackground(start), kRefusedRed);
+        QCOMPARE(start->toolTip(), QStringLiteral("Voer geldig getal in"));
+        QCOMPARE(QApplication::focusWidget(), start);
+        start->setText(QStringLiteral("45"));
+        QString text;
+        s.press(s.find("cmdControle"),
+                [&](QWidget* w) { text = w->findChild<QLabel*>("lblGeometrie")->text(); });
+        QCOMPARE(s.opened, QStringLiteral("Geometrie lijnbron Route pakketdienst"));
+        QCOMPARE(text, QStringLiteral("Lengte rijlijn = 95,0 m¹\nLoodrechte afstand tot rijlijn = "
+                                      "31,26 m¹\nZichthoek vanuit immissiepunt = 109,47°"));
+        QCOMPARE(start->text(), QStringLiteral("45,0"));
+    }
+
+    // A date that does not exist is refused on leaving, and never reaches the file.
+    void impossibleDate() {
+        Desk s;
+        const QJsonObject before = s.dump("voorbeeld.orv");
+        s.open();
+        s.key(Qt::Key_Return);
+        QTest::keyClicks(s.focus(), "31-02-2026");
+        s.key(Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        auto* date = s.find<QLineEdit>("txtProject_1");
+        QCOMPARE(QApplication::focusWidget(), date);
+        QCOMPARE(fieldBackground(date), kRefusedRed);
+        QCOMPARE(date->toolTip(), QStringLiteral("Voer geldige datum in (dd-mm-yyyy)"));
+        s.save("bewerkt.orv");
+        const QJsonObject after = s.dump("bewerkt.orv");
+        QCOMPARE(after["project"]["projectDate"], before["project"]["projectDate"]);
+    }
+
+    // "Bronlijst" lists every named source of the example's library.
+    void libraryEditorListsTheExample() {
+        Desk s;
+        s.open();
+        QStringList listed;
+        s.press(s.find<QAction>("Toolbar1_lijst"), [&](QWidget* w) {
+            const auto* list = w->findChild<QListWidget*>("lstLw");
+            for (int i = 0; i < list->count(); ++i)
+                listed << list->item(i)->text();
+        });
+        QCOMPARE(listed.size(), s.state->settings.libraryCount - 1);
+        QVERIFY(listed.contains("Vrachtwagen (rijdend)") && !listed.contains(kPlaceholderName));
+        // Back on the form: the library lists again, the source shown as it was.
+        QCOMPARE(s.find<QComboBox>("cmbBron_1")->count(), s.state->settings.libraryCount);
+        QCOMPARE(s.box("txtMobbron_0")->text(), QStringLiteral("Laden en lossen terrein"));
+    }
+
+    // In the surcharge tool a box without a number keeps the focus, and its hint goes once
+    // the value is corrected.
+    void surchargeToolKeepsTheFocus() {
+        Desk s;
+        s.open();
+        QList<bool> seen;
+        s.press(s.find<QAction>("Toolbar1_Toeslag"), [&](QWidget* w) {
+            auto* total = w->findChild<QLineEdit*>("Text_0");
+            total->setFocus();
+            QTest::keyClicks(total, "1,,2");
+            QTest::keyClick(total, Qt::Key_Tab);
+            QTest::qWait(10); // the focus comes back once the Tab is over
+            seen << (QApplication::focusWidget() == total) << total->toolTip().isEmpty();
+            total->clear();
+            QTest::keyClicks(total, "52");
+            QTest::keyClick(total, Qt::Key_Tab);
+            seen << (QApplication::focusWidget() == total) << total->toolTip().isEmpty();
+        });
+        QCOMPARE(seen, (QList<bool>{true, false, false, true}));
     }
 };
 

@@ -1,10 +1,11 @@
 // The print preview and the print settings dialog as a user meets them: the page the preview
-// opens on, paging, zoom, its PDF, the main window's commands it takes away while it is open;
-// the settings the dialog shows and leaves in force.
+// opens on, its PDF and status line, zoom, the main window's commands it takes away while it
+// is open; the settings the dialog shows, leaves in force and warns about.
 
 #include "../report/tst_renderer_fixture.h"
 #include "app/mainstate.h"
 #include "app/settingsfile.h"
+#include "base/win1252.h"
 #include "common/fakeplatform.h"
 #include "common/testmain.h"
 #include "print/afdrukken.h"
@@ -40,26 +41,32 @@ class TestPrintWindows : public QObject {
 private slots:
     void paging_data() {
         QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("font");
         QTest::addColumn<int>("pages");
-        QTest::addColumn<QString>("opened"); // begin, terug, volgende, eind
-        QTest::newRow("one page") << 3 << 1 << "0000";
-        QTest::newRow("three pages") << 80 << 3 << "1100";
+        QTest::addColumn<QString>("status");
+        QTest::newRow("one page") << 3 << 8 << "DejaVu Sans" << 1 << "";
+        QTest::newRow("four pages, cut at 10 pt")
+            << 80 << 10 << "DejaVu Sans" << 4 << "De tabellen van de overdrachtsberekening zijn";
+        QTest::newRow("font not installed") << 3 << 8 << "Geen Bestaand Lettertype XYZ" << 1
+                                            << "Lettertype \"Geen Bestaand Lettertype XYZ\" is "
+                                               "niet geïnstalleerd; afgedrukt wordt in";
     }
     void paging() {
         QFETCH(int, lines);
+        QFETCH(int, size);
+        QFETCH(QString, font);
         QFETCH(int, pages);
-        const auto st = makeReportState(2, lines, 0, 2, 8);
+        QFETCH(QString, status);
+        const auto st = makeReportState(2, lines, 0, 2, size);
+        st->settings.printFontName = fixedText(font, kPrintFontNameWidth);
         FakePlatform platform;
         QTemporaryDir dir;
         const Session session;
         frmPreView w(*st, session, platform);
-        QCOMPARE(w.page(), pages);
         QCOMPARE(w.windowTitle(), QStringLiteral("Afdrukvoorbeeld, pagina %1 van %1").arg(pages));
-        QString opened;
-        for (const char* key : {"begin", "terug", "volgende", "eind"})
-            opened +=
-                w.findChild<QAction*>(QStringLiteral("Toolbar1_") + key)->isEnabled() ? '1' : '0';
-        QTEST(opened, "opened");
+        const QString shown = w.findChild<QLabel*>("lblStatus")->text();
+        QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.startsWith(status), qPrintable(shown));
         platform.saveAnswers.enqueue(chosen(dir.filePath("voorbeeld.pdf")));
         w.findChild<QAction*>("Toolbar1_pdf")->trigger();
         QCOMPARE(pdfPages(dir.filePath("voorbeeld.pdf")), pages);
@@ -115,19 +122,30 @@ private slots:
         QCOMPARE(shown(), QStringLiteral("1111"));
     }
 
-    // The print settings dialog: what its buttons leave in force.
+    // The print settings dialog: what its buttons leave in force, chosen by keys as a user
+    // does, and the warning when the choice cuts a report's tables.
     void lettertype_data() {
-        QTest::addColumn<int>("storedSize"); // 0: nothing stored
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QString>("settings"); // font, orientation, size, header, body 1, body 2
+        QTest::addColumn<int>("storedSize");      // 0: nothing stored
+        QTest::addColumn<QStringList>("presses"); // a button, or a list and its entry
+        QTest::addColumn<QString>("settings");    // font, orientation, size, header, body 1, body 2
+        QTest::addColumn<QString>("warning");
         QTest::newRow("Standaard, then Annuleren")
-            << 0 << QStringList{"cmdDefault", "cmdCancel"} << "Courier New|2|8|3|1|2";
+            << 0 << QStringList{"cmdDefault", "cmdCancel"} << "Courier New|2|8|3|1|2"
+            << "";
         QTest::newRow("a size of 9 survives Toepassen")
-            << 9 << QStringList{"cmdOK"} << "Liberation Sans|2|9|1|1|4";
+            << 9 << QStringList{"cmdOK"} << "Liberation Sans|2|9|1|1|4"
+            << "";
+        QTest::newRow("10 pt landscape warns and is kept")
+            << 9 << QStringList{"cboLgrootte=2", "cmdOK"} << "Liberation Sans|2|10|1|1|4"
+            << "De tabellen van de overdrachtsberekening zijn breder dan de pagina";
+        QTest::newRow("8 pt portrait warns and is kept")
+            << 0 << QStringList{"cboA4=0", "cboLgrootte=1", "cmdOK"} << "Courier New|1|8|3|2|2"
+            << "De tabellen van de bedrijfsduurcorrectie, de overdrachtsberekening en";
     }
     void lettertype() {
         QFETCH(int, storedSize);
-        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, presses);
+        QFETCH(QString, warning);
         SettingsData settings;
         if (storedSize) {
             settings.printFontSize = static_cast<qint16>(storedSize);
@@ -137,14 +155,43 @@ private slots:
         }
         FakePlatform platform;
         frmLettertype dialog(settings, platform);
-        for (const QString& name : clicks)
-            dialog.findChild<QPushButton*>(name)->click();
+        for (const QString& press : presses) {
+            const QStringList list = press.split('=');
+            if (list.size() == 1) {
+                dialog.findChild<QPushButton*>(press)->click();
+                continue;
+            }
+            auto* box = dialog.findChild<QComboBox*>(list[0]);
+            QTest::keyClick(box, Qt::Key_Home);
+            for (int i = 0; i < list[1].toInt(); ++i)
+                QTest::keyClick(box, Qt::Key_Down);
+        }
         QStringList inForce{trimmed(settings.printFontName)};
         for (int n : {settings.paperOrientation, settings.printFontSize, settings.headerStyle,
                       settings.bodyStyle1, settings.bodyStyle2})
             inForce << QString::number(n);
         QTEST(inForce.join('|'), "settings");
-        QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(platform.messages.size(), warning.isEmpty() ? 0 : 1);
+        if (!warning.isEmpty())
+            QVERIFY(platform.messages[0].caption == "Waarschuwing" &&
+                    platform.messages[0].text.startsWith(warning));
+    }
+
+    // The font is chosen from the installed fonts, never typed; a stored name that is not
+    // installed stays the choice, marked as such.
+    void fontList() {
+        SettingsData settings;
+        settings.printFontName = fixedText(u"Geen Bestaand Lettertype XYZ", kPrintFontNameWidth);
+        FakePlatform platform;
+        frmLettertype dialog(settings, platform);
+        auto* box = dialog.findChild<QComboBox*>("cboLtype");
+        QVERIFY(!box->isEditable());
+        QVERIFY(box->currentText().startsWith("Geen Bestaand Lettertype XYZ (niet geïnstalleerd"));
+        QTest::keyClicks(box, "Mijn eigen letter");
+        QVERIFY(box->currentText() != "Mijn eigen letter");
+        QTest::keyClick(box, Qt::Key_Home);
+        dialog.findChild<QPushButton*>("cmdOK")->click();
+        QCOMPARE(trimmed(settings.printFontName), "Geen Bestaand Lettertype XYZ");
     }
 };
 

@@ -1,32 +1,24 @@
-// The calculation from the desktop: the "Berekening" menu's commands, the overview, the
-// geometry window and the surcharge tool, driven as a user drives them.
+// The calculation from the desktop: the "Berekening" menu's commands and the overview,
+// driven as a user drives them.
 
 #include "app/mainstate.h"
 #include "app/projectfile.h"
-#include "calc/calcfixture.h"
 #include "cli/commands.h"
+#include "common/calcfixture.h"
 #include "common/fakeplatform.h"
 #include "common/guards.h"
 #include "common/testmain.h"
 #include "ui/overzicht/frmoverzicht.h"
 #include "ui/shell/frmstart.h"
 #include "ui/shell/wiring.h"
-#include "ui/tools/frmgeometrie.h"
-#include "ui/tools/frmtoeslag.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QTimer>
-#include <tuple>
 
 using namespace orv;
 using namespace orvtest;
@@ -153,65 +145,6 @@ private slots:
         d.overview()->findChild<QAction*>("Toolbar1_kopieren")->trigger();
         QCOMPARE(printed, 1);
         QCOMPARE(QApplication::clipboard()->text(), box->toPlainText());
-    }
-
-    // Length, start, end as typed -> the window's last line, or the message box's text
-    // (information icon, the window's caption).
-    void geometry_data() {
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<bool>("opened");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("point on the line")
-            << QStringList{"100", "150", "50"} << false
-            << "Lengte rijlijn = 100,0 m¹\nKan geen afstand tot lijnbron bepalen!";
-        QTest::newRow("receiver behind the start")
-            << QStringList{"100", "50", "150"} << true << "Zichthoek vanuit immissiepunt = 0,00°";
-    }
-    void geometry() {
-        QFETCH(QStringList, boxes);
-        QFETCH(QString, shown);
-        const DecimalSeparatorGuard comma(QLatin1Char(','));
-        FakePlatform platform;
-        QString caption, text;
-        QTimer::singleShot(0, [&] { // the window, if it opens, is read and closed
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                caption = w->windowTitle();
-                text = w->findChild<QLabel*>("lblGeometrie")->text().section('\n', -1);
-                w->close();
-            }
-        });
-        QTEST(frmGeometrie::showTest(platform, {boxes[0], "10", boxes[1], boxes[2], "Route 1  "}),
-              "opened");
-        QCoreApplication::processEvents(); // the timer of a window that never opened
-        for (const RecordedMessage& m : platform.messages) {
-            QCOMPARE(m.icon, MsgIcon::Information);
-            std::tie(caption, text) = std::tie(m.caption, m.text);
-        }
-        QCOMPARE(text, shown);
-        if (!shown.isEmpty()) QCOMPARE(caption, QStringLiteral("Geometrie lijnbron Route 1"));
-    }
-
-    // Browsing the sources shows each one's surcharge and stores nothing; choosing K 5 on the
-    // mobile source clears the others, and "Rekenen" rates site 50, source 45, Tb 4 of 12 h.
-    void toeslag() {
-        Desk d(80);
-        d.state->sources[0][0].surchargeKx = 10;
-        d.state->sources[0][1].surchargeKx = 3;
-        frmToeslag tool(*d.state, d.main.session(), d.platform);
-        auto* source = tool.findChild<QComboBox*>("Combo3");
-        auto* k = tool.findChild<QComboBox*>("Combo2");
-        source->setCurrentIndex(0);
-        QCOMPARE(k->currentText(), QStringLiteral("10"));
-        QCOMPARE(d.state->sources[0][1].surchargeKx, 3);
-        source->setCurrentIndex(2);
-        k->setCurrentIndex(1);
-        QCOMPARE(d.state->sources[1][1].surchargeKx, 5);
-        QCOMPARE(d.state->sources[0][0].surchargeKx + d.state->sources[0][1].surchargeKx, 0);
-        const QStringList boxes{"50", "45", "4"};
-        for (int i = 0; i < 3; ++i)
-            tool.findChild<QLineEdit*>(QStringLiteral("Text_%1").arg(i))->setText(boxes[i]);
-        tool.findChild<QPushButton*>("cmdReken")->click();
-        QCOMPARE(tool.findChild<QLabel*>("lblResultaat")->text(), "LAr,LT = 53,4 dB(A)");
     }
 };
 

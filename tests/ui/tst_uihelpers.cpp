@@ -42,24 +42,15 @@ private slots:
     }
 
     void fileFilter_data() {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("qt");
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("settings") << "Bestand Ornaveld.set (Ornaveld.set)|Ornaveld.set"
-                                  << "Bestand Ornaveld.set (Ornaveld.set)"
-                                  << "";
-        QTest::newRow("pattern added") << "Tekstbestand|*.txt"
-                                       << "Tekstbestand (*.txt)"
-                                       << "txt";
-        QTest::newRow("two patterns") << "Import (*.txt;*.csv)|*.txt;*.csv"
-                                      << "Import (*.txt *.csv)"
-                                      << "txt";
-        QTest::newRow("two entries") << "Tekst|*.txt|Alles|*.*"
-                                     << "Tekst (*.txt);;Alles (*.*)"
-                                     << "txt";
-        QTest::newRow("wildcard suffix") << "Alles|*.*"
-                                         << "Alles (*.*)"
-                                         << "";
+        for (const char* column : {"filter", "qt", "suffix"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char* name, const char* filter, const char* qt,
+                            const char* suffix) { QTest::newRow(name) << filter << qt << suffix; };
+        row("settings", "Bestand (Ornaveld.set)|Ornaveld.set", "Bestand (Ornaveld.set)", "");
+        row("pattern added", "Tekstbestand|*.txt", "Tekstbestand (*.txt)", "txt");
+        row("two patterns", "Import (*.txt;*.csv)|*.txt;*.csv", "Import (*.txt *.csv)", "txt");
+        row("two entries", "Tekst|*.txt|Alles|*.*", "Tekst (*.txt);;Alles (*.*)", "txt");
+        row("wildcard suffix", "Alles|*.*", "Alles (*.*)", "");
     }
     void fileFilter() {
         QFETCH(QString, filter);

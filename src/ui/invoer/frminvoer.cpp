@@ -58,6 +58,9 @@ QLineEdit* frmInvoer::box(FieldGroup group, int index) const {
         return txtProject_[static_cast<std::size_t>(index)];
     case FieldGroup::Reken:
         return txtReken_[static_cast<std::size_t>(index)];
+    case FieldGroup::Lw: // boxes of the library editor and the surcharge tool
+    case FieldGroup::Toeslag:
+        break;
     }
     return nullptr;
 }
@@ -126,14 +129,18 @@ void frmInvoer::AcceptProject() {
         t.reken[static_cast<std::size_t>(i)] = txtReken_[i]->text();
     t.groundType = cmbReken_[0]->currentText();
     t.facadeReflection = cmbReken_[1]->currentText();
-    const ValidateResult height = orv::AcceptProject(t, state_.project);
-    if (height.accepted) {
-        txtReken_[1]->setText(height.text);
+    const ProjectOutcome out = orv::AcceptProject(t, state_.project);
+    if (out.height.accepted) {
+        txtReken_[1]->setText(out.height.text);
         setFieldBackground(txtReken_[1], kLightYellow);
         txtReken_[1]->setToolTip(QString());
     } else {
         setFieldBackground(txtReken_[1], kRefusedRed);
-        txtReken_[1]->setToolTip(height.toolTip);
+        txtReken_[1]->setToolTip(out.height.toolTip);
+    }
+    if (!out.date.accepted) {
+        setFieldBackground(txtProject_[1], kRefusedRed);
+        txtProject_[1]->setToolTip(out.date.toolTip);
     }
 }
 
@@ -188,16 +195,10 @@ void frmInvoer::showCurrent(int kind) {
 }
 
 void frmInvoer::cmbBron_Click(int kind) {
-    const int position = cmbBron_[kind]->currentIndex();
-    const QString text = cmbBron_[kind]->currentText();
-    if (position < 0 || selectedCount_ >= 2 || text == QLatin1String("<selecteer geluidsbron>")) {
-        // A blank caption keeps its line, so that the fields do not jump up.
-        frmBron_[kind]->setTitle(QStringLiteral(" "));
-        return;
-    }
-    const LibraryEntry& entry = state_.settings.library[static_cast<std::size_t>(position + 1)];
-    frmBron_[kind]->setTitle(QStringLiteral("Geluidsvermogenniveau Lw,A ") +
-                             formatNumber(entry.lwEq, u"#0.0") + QStringLiteral(" dB(A)"));
+    const QString caption =
+        frameCaption(state_.settings, cmbBron_[kind]->currentIndex(), selectedCount_);
+    // A blank caption keeps its line, so that the fields do not jump up.
+    frmBron_[kind]->setTitle(caption.isEmpty() ? QStringLiteral(" ") : caption);
 }
 
 void frmInvoer::refillLibraryLists() {
@@ -243,10 +244,9 @@ void frmInvoer::UnlockFields(int kind) {
     for (QComboBox* c : kindCombos(kind))
         c->setEnabled(true);
     if (kind == 1) {
-        const ValidateResult count =
-            ValiDate(txtMobbron_[1]->text(), kTagNumeric, 10000, 1, u"##0", session_.todayText);
-        if (count.accepted) txtMobbron_[1]->setText(count.text);
-        txtMobbron_[7]->setEnabled(count.number() != 1);
+        const SubSourceCount count = subSourceCount(txtMobbron_[1]->text());
+        if (count.count.accepted) txtMobbron_[1]->setText(count.count.text);
+        txtMobbron_[7]->setEnabled(count.farthestInUse);
     }
     for (int tab = 0; tab < 3; ++tab)
         tabs_->setTabEnabled(tab, tab == kind);

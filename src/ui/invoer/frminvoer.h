@@ -4,6 +4,7 @@
 // program names them ("txtLijnbron_3", "cmbBron_0", "lstBron_1", ...). The tools it opens
 // belong to other windows: it asks for them with its signals.
 
+#include "app/geometryfields.h"
 #include "app/mainview.h"
 #include "app/session.h"
 #include "base/platform.h"
@@ -28,15 +29,6 @@ class QToolBar;
 class QToolButton;
 
 namespace orv {
-
-// The line-source boxes the geometry test reads, as typed.
-struct GeometryTexts {
-    QString description;
-    QString length;
-    QString pointCount;
-    QString distanceA;
-    QString distanceB;
-};
 
 class frmInvoer : public QWidget {
     Q_OBJECT
@@ -72,8 +64,8 @@ signals:
     void libraryEditorRequested();
     // "Toeslag": the surcharge tool, modal.
     void surchargeToolRequested();
-    // "geometrie": the geometry test of the line source as typed.
-    void geometryRequested(const orv::GeometryTexts& texts);
+    // "geometrie": the line source's boxes accepted, their geometry test to show.
+    void geometryRequested(const orv::BoxesGeometry& run);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,12 +98,16 @@ private:
     QColor enabledColour() const;
     std::vector<int> selectedRows(int kind) const;
     void closeForm();
+    // Today as "dd-mm-yyyy": what an empty date becomes.
+    QString today() const { return session_.todayText; }
 
     void fieldFocusIn(QWidget* field);
     void fieldLeft(QLineEdit* box);
     bool fieldKey(QWidget* field, QKeyEvent* key);
     void setStatus(const QString& status, const QString& help);
     void toggleCalendar();
+    void cmdControle_Click();
+    void refuseBox(QLineEdit* box, const QString& toolTip);
 
     State& state_;
     const Session& session_;

@@ -2,6 +2,8 @@
 // then kept at its own size, so that the form can centre it.
 
 #include "ui/invoer/frminvoer.h"
+#include "ui/platform/toolbaricon.h"
+#include "ui/platform/win1252guard.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -79,6 +81,7 @@ QLineEdit* frmInvoer::addBox(QGridLayout* grid, FieldGroup group, int index, int
         grid->addWidget(edit, row, column, 1, 4);
     if (rule.unit[0]) grid->addWidget(new QLabel(QString::fromUtf8(rule.unit)), row, column + 1);
     edit->installEventFilter(this);
+    refuseOutsideWin1252(edit);
     return edit;
 }
 
@@ -159,6 +162,7 @@ QWidget* frmInvoer::buildSourceTab(int kind) {
         cmdControle_->setToolTip(
             QStringLiteral("Controle geometrie rijlijn op basis van opgegeven afstanden"));
         cmdControle_->installEventFilter(this);
+        connect(cmdControle_, &QPushButton::clicked, this, &frmInvoer::cmdControle_Click);
         buttons->addWidget(cmdControle_);
     }
     cmdOK_[kind] = new QPushButton(QStringLiteral("ok"), page);
@@ -190,7 +194,7 @@ QToolBar* frmInvoer::buildListToolbar(int kind) {
     for (const ListButton& b : kListButtons) {
         const QString key = QLatin1String(b.key);
         if (key == QLatin1String("help")) bar->addSeparator();
-        QAction* action = bar->addAction(style()->standardIcon(b.icon), key);
+        QAction* action = bar->addAction(toolbarIcon(style(), b.icon), key);
         action->setObjectName(QStringLiteral("ToolbarLijst_%1_%2").arg(kind).arg(key));
         action->setToolTip(QString::fromUtf8(b.toolTip));
         action->setData(key);

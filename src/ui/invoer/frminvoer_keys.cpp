@@ -4,6 +4,7 @@
 
 #include "ui/invoer/frminvoer.h"
 
+#include "input/sourcetexts.h"
 #include "input/validate.h"
 #include "ui/platform/uihelpers.h"
 
@@ -32,7 +33,7 @@ std::optional<BoxId> boxId(const QObject* o) {
 }
 
 const FieldSpec& specOf(BoxId id) {
-    return fieldTable(id.group)[static_cast<std::size_t>(id.index)];
+    return fieldRule(id.group, id.index);
 }
 
 bool isEnterOrDown(int key) {
@@ -68,26 +69,43 @@ void frmInvoer::fieldFocusIn(QWidget* field) {
 void frmInvoer::fieldLeft(QLineEdit* edit) {
     const auto id = boxId(edit);
     if (!id || !edit->isEnabled() || closing_) return;
-    const FieldSpec& rule = specOf(*id);
-    const double upper = rule.format[0] ? rule.upper : kNoUpperBound;
-    const double lower = rule.format[0] ? rule.lower : kNoLowerBound;
-    QString today = session_.todayText;
-    if (today.isEmpty()) today = QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
-    const ValidateResult r = ValiDate(edit->text(), QString::fromLatin1(rule.tag), upper, lower,
-                                      QString::fromLatin1(rule.format), today);
+    const ValidateResult r = leaveBox(id->group, id->index, edit->text(), today());
     if (!r.accepted) {
-        setFieldBackground(edit, kRefusedRed);
-        edit->setToolTip(r.toolTip);
-        QTimer::singleShot(0, edit, [edit] { edit->setFocus(); });
+        refuseBox(edit, r.toolTip);
         return;
     }
     setFieldBackground(edit, kLightYellow);
     edit->setToolTip(QString());
     edit->setText(r.text);
     if (id->group == FieldGroup::Mobbron && id->index == 1) {
-        txtMobbron_[7]->setEnabled(r.number() != 1);
+        txtMobbron_[7]->setEnabled(subSourceCount(r.text).farthestInUse);
         repaintFields();
     }
+}
+
+// Red, the hint, and the focus back once the focus change that left the box is over.
+void frmInvoer::refuseBox(QLineEdit* edit, const QString& toolTip) {
+    setFieldBackground(edit, kRefusedRed);
+    edit->setToolTip(toolTip);
+    QTimer::singleShot(0, edit, [edit] { edit->setFocus(Qt::OtherFocusReason); });
+}
+
+// The geometry test of the line source being entered or edited: the boxes it reads are
+// checked as on leaving them; a box without a number is refused and nothing opens.
+void frmInvoer::cmdControle_Click() {
+    if (lstBron_[0]->isEnabled()) return; // not entering a line source
+    const BoxesGeometry run = geometryTestOfBoxes(sourceTexts(0).boxes, QStringLiteral("\n"));
+    if (run.refusedBox >= 0) {
+        refuseBox(txtLijnbron_[static_cast<std::size_t>(run.refusedBox)], run.toolTip);
+        return;
+    }
+    for (const auto& [index, text] : run.normalised) {
+        QLineEdit* edit = txtLijnbron_[static_cast<std::size_t>(index)];
+        edit->setText(text);
+        edit->setToolTip(QString());
+        setFieldBackground(edit, enabledColour());
+    }
+    emit geometryRequested(run);
 }
 
 bool frmInvoer::fieldKey(QWidget* field, QKeyEvent* key) {
@@ -104,13 +122,17 @@ bool frmInvoer::fieldKey(QWidget* field, QKeyEvent* key) {
         if (text.size() != 1 || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier) ||
             (text.front().unicode() < 32 && !acceptsKey(specOf(*id), text.front())))
             return false;
-        const bool always = (id->group == FieldGroup::Project && id->index == 1) ||
-                            (id->group == FieldGroup::Reken && id->index == 1);
-        if (!acceptsKey(specOf(*id), text.front())) {
+        switch (keyColour(specOf(*id), text.front(), selectedCount_ >= 2)) {
+        case KeyColour::Refused:
             setFieldBackground(field, kRefusedRed);
             return true;
+        case KeyColour::Normal:
+            setFieldBackground(field, kLightYellow);
+            return false;
+        case KeyColour::EditMany:
+            setFieldBackground(field, kEditManyCyan);
+            return false;
         }
-        setFieldBackground(field, always ? kLightYellow : enabledColour());
         return false;
     }
     // The list toolbar by keyboard: Insert adds, Enter edits, Delete deletes.
@@ -195,7 +217,7 @@ void frmInvoer::toggleCalendar() {
         return;
     }
     QString text = txtProject_[1]->text().trimmed();
-    if (text.isEmpty()) text = session_.todayText;
+    if (text.isEmpty()) text = today();
     const QDate date = QDate::fromString(text, QStringLiteral("dd-MM-yyyy"));
     if (date.isValid()) monthView1_->setSelectedDate(date);
     monthView1_->show();

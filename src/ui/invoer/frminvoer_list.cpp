@@ -22,9 +22,9 @@ std::vector<int> frmInvoer::selectedRows(int kind) const {
 }
 
 void frmInvoer::startAdding(int kind) {
-    if (state_.sourceCount[static_cast<std::size_t>(kind)] >= kMaxSources) {
-        platform_.messageBox(QStringLiteral("Maximaal aantal geluidsbronnen bereikt (= 500)!"),
-                             MsgIcon::Exclamation, MsgButtons::Ok, QStringLiteral("Invoer-stop"));
+    if (const QString full = addRefusal(state_, kind); !full.isEmpty()) {
+        platform_.messageBox(full, MsgIcon::Exclamation, MsgButtons::Ok,
+                             QStringLiteral("Invoer-stop"));
         return;
     }
     // The fields keep the source last shown: a new source starts as a copy of it.
@@ -115,8 +115,8 @@ void frmInvoer::cmdOK_Click(int kind) {
         sourceBox(kind, out.box)->setFocus();
         return;
     case CommitOutcome::Full:
-        platform_.messageBox(QStringLiteral("Maximaal aantal geluidsbronnen bereikt (= 500)!"),
-                             MsgIcon::Exclamation, MsgButtons::Ok, QStringLiteral("Invoer-stop"));
+        platform_.messageBox(out.message, MsgIcon::Exclamation, MsgButtons::Ok,
+                             QStringLiteral("Invoer-stop"));
         return;
     case CommitOutcome::Stored:
         break;

@@ -1,11 +1,14 @@
 #include "ui/lw/frmlw.h"
 
 #include "app/session.h"
+#include "base/numberformat.h"
 #include "base/platform.h"
-#include "input/validate.h"
+#include "base/win1252.h"
+#include "input/fields.h"
 #include "library/library.h"
 #include "model/state.h"
 #include "ui/platform/uihelpers.h"
+#include "ui/platform/win1252guard.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -23,10 +26,9 @@ namespace orv {
 
 namespace {
 
-const QString kLevelKeys = QStringLiteral("1234567890,.");
-constexpr double kLevelUpper = 150;
-constexpr double kLevelLower = 0;
-const QString kLevelFormat = QStringLiteral("##0.0");
+ValidateResult checkLevel(int index, const QLineEdit* box) {
+    return leaveBox(FieldGroup::Lw, index, box->text(), {});
+}
 
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -92,14 +94,14 @@ void frmLw::buildControls() {
     auto* lblNiveau = new QLabel(QStringLiteral("Geluidsvermogenniveau in dB(A)"), this);
     lblNiveau->setObjectName(QStringLiteral("lblNiveau"));
     auto* levels = new QGridLayout;
-    const QString captions[2] = {QStringLiteral("Lw,Aeq"), QStringLiteral("Lw,Amax")};
     fieldLabels_ = {lblOmsch, lblNiveau};
     for (int i = 0; i < 2; ++i) {
         txtLw_[i] = new QLineEdit(this);
-        txtLw_[i]->setObjectName(QStringLiteral("txtLw_%1").arg(i));
+        txtLw_[i]->setObjectName(fieldName(FieldGroup::Lw, i));
         txtLw_[i]->setAlignment(Qt::AlignRight);
         txtLw_[i]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("0000,00")) + fm.height());
-        auto* l = label(QStringLiteral("lblLw_%1").arg(i), captions[i], txtLw_[i], this);
+        auto* l = label(QStringLiteral("lblLw_%1").arg(i),
+                        QString::fromUtf8(fieldRule(FieldGroup::Lw, i).label), txtLw_[i], this);
         fieldLabels_.append(l);
         levels->addWidget(l, i, 0);
         levels->addWidget(txtLw_[i], i, 1);
@@ -108,6 +110,7 @@ void frmLw::buildControls() {
     levels->setHorizontalSpacing(fm.averageCharWidth() * 2);
     for (QLineEdit* box : {txtOmsch_, txtLw_[0], txtLw_[1]})
         box->installEventFilter(this);
+    refuseOutsideWin1252(txtOmsch_);
 
     cmdToevoegen_ = button(QStringLiteral("cmdToevoegen"), QStringLiteral("Toevoegen"), this);
     cmdWijzig_ = button(QStringLiteral("cmdWijzig"), QStringLiteral("Wijzigen"), this);
@@ -182,8 +185,10 @@ void frmLw::clearFields() {
 
 void frmLw::showTexts(const EntryTexts& texts) {
     txtOmsch_->setText(texts.name);
-    txtLw_[0]->setText(texts.lwEq);
-    txtLw_[1]->setText(texts.lwMax);
+    const double levels[2] = {texts.lwEq, texts.lwMax};
+    for (int i = 0; i < 2; ++i)
+        txtLw_[i]->setText(
+            formatNumber(levels[i], QString::fromLatin1(fieldRule(FieldGroup::Lw, i).format)));
 }
 
 void frmLw::lstLw_Click() {
@@ -248,12 +253,8 @@ void frmLw::cmdWissen_Click() {
 
 void frmLw::cmdOK_Click() {
     if (!txtLw_LostFocus()) return;
-    const double lwEq =
-        ValiDate(txtLw_[0]->text(), kTagNumeric, kLevelUpper, kLevelLower, kLevelFormat, QString())
-            .number();
-    const double lwMax =
-        ValiDate(txtLw_[1]->text(), kTagNumeric, kLevelUpper, kLevelLower, kLevelFormat, QString())
-            .number();
+    const double lwEq = checkLevel(0, txtLw_[0]).number();
+    const double lwMax = checkLevel(1, txtLw_[1]).number();
     txtOmsch_->setText(storedName(txtOmsch_->text()));
     const int row = editor_.confirm(txtOmsch_->text(), lwEq, lwMax, lstLw_->currentRow());
     fillList(row);
@@ -274,10 +275,8 @@ bool frmLw::txtLw_LostFocus() {
     if (validating_) return true;
     validating_ = true;
     bool ok = true;
-    for (QLineEdit* box : txtLw_) {
-        const ValidateResult r =
-            ValiDate(box->text(), kTagNumeric, kLevelUpper, kLevelLower, kLevelFormat, QString());
-        ok = applyCheck(box, r) && ok;
+    for (int i = 0; i < 2; ++i) {
+        ok = applyCheck(txtLw_[i], checkLevel(i, txtLw_[i])) && ok;
         if (!ok) break;
     }
     if (ok) {
@@ -336,8 +335,10 @@ bool frmLw::boxKey(QLineEdit* box, QKeyEvent* key) {
         break;
     }
     const QString typed = key->text();
-    if (box == txtOmsch_ || typed.isEmpty() || !typed[0].isPrint()) return false;
-    const bool accepted = kLevelKeys.contains(typed[0]);
+    if (typed.isEmpty() || !typed[0].isPrint()) return false;
+    const bool accepted = box == txtOmsch_
+                              ? inWin1252(typed[0])
+                              : acceptsKey(fieldRule(FieldGroup::Lw, at - 1), typed[0]);
     setFieldBackground(box, accepted ? kLightYellow : kRefusedRed);
     return !accepted;
 }

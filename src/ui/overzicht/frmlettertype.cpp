@@ -1,6 +1,8 @@
 #include "ui/overzicht/frmlettertype.h"
 
 #include "base/win1252.h"
+#include "print/fontcheck.h"
+#include "report/pagefit.h"
 #include "report/printsettings.h"
 
 #include <QComboBox>
@@ -15,7 +17,7 @@
 namespace orv {
 
 frmLettertype::frmLettertype(SettingsData& settings, Platform& platform, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+    : QDialog(parent), settings_(settings), platform_(platform) {
     setObjectName(QStringLiteral("frmLettertype"));
     setWindowTitle(QStringLiteral("Afdrukinstelling overzichten"));
     auto* grid = new QGridLayout(this);
@@ -43,9 +45,8 @@ frmLettertype::frmLettertype(SettingsData& settings, Platform& platform, QWidget
     connect(made[2], &QPushButton::clicked, this, &frmLettertype::cmdDefault_Click);
 
     applyPrintStartValues(settings_);
-    // The system's fonts stand for the printer's. The box is editable, so that a name the
-    // system only offers as a substitute ("Courier New") still shows as the setting.
-    cboLtype_->setEditable(true);
+    // The system's fonts stand for the printer's: a list to choose from, never to type in,
+    // so that no name is stored that then prints in another font without a word.
     const QStringList families = QFontDatabase::families();
     if (families.isEmpty())
         platform.messageBox(QStringLiteral("Kan printerfonts niet laden"), MsgIcon::Critical,
@@ -78,7 +79,18 @@ QComboBox* frmLettertype::addList(const char* name, const QString& label, int ro
 
 void frmLettertype::LoadPropertySettings() {
     cboA4_->setCurrentIndex(orientationEntry(settings_.paperOrientation));
-    cboLtype_->setCurrentText(trimmed(settings_.printFontName));
+    // A stored name that is not installed stays the choice, marked with what prints instead.
+    const QString name = trimmed(settings_.printFontName);
+    if (cboLtype_->count() > 0 && cboLtype_->itemData(0).isValid()) cboLtype_->removeItem(0);
+    int entry = cboLtype_->findText(name, Qt::MatchFixedString);
+    if (entry < 0 && !name.isEmpty()) {
+        cboLtype_->insertItem(0,
+                              QStringLiteral("%1 (niet geïnstalleerd, afgedrukt in %2)")
+                                  .arg(name, printedFontFamily(name)),
+                              name);
+        entry = 0;
+    }
+    cboLtype_->setCurrentIndex(entry);
     cboLgrootte_->setCurrentIndex(fontSizeEntry(settings_.printFontSize));
     cboKop_->setCurrentIndex(styleEntry(settings_.headerStyle));
     cboBody1_->setCurrentIndex(styleEntry(settings_.bodyStyle1));
@@ -88,12 +100,18 @@ void frmLettertype::LoadPropertySettings() {
 void frmLettertype::cmdOK_Click() {
     PrintDialogChoice choice;
     choice.orientationEntry = cboA4_->currentIndex();
-    choice.fontName = cboLtype_->currentText();
+    const QVariant stored = cboLtype_->currentData();
+    choice.fontName = stored.isValid() ? stored.toString() : cboLtype_->currentText();
     choice.fontSizeText = cboLgrootte_->currentText();
     choice.headerEntry = cboKop_->currentIndex();
     choice.body1Entry = cboBody1_->currentIndex();
     choice.body2Entry = cboBody2_->currentIndex();
     applyPrintChoice(settings_, choice);
+    // The values chosen stay in force; the user is only told what they cut.
+    const QString cut = pageCutWarning(reportKindsCut(settings_), settings_);
+    if (!cut.isEmpty())
+        platform_.messageBox(cut, MsgIcon::Exclamation, MsgButtons::Ok,
+                             QStringLiteral("Waarschuwing"));
     accept();
 }
 

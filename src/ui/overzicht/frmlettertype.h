@@ -32,6 +32,7 @@ private:
     QComboBox* addList(const char* name, const QString& label, int row);
 
     SettingsData& settings_;
+    Platform& platform_;
     QComboBox* cboLtype_ = nullptr;
     QComboBox* cboLgrootte_ = nullptr;
     QComboBox* cboKop_ = nullptr;

@@ -63,6 +63,13 @@ void frmOverzicht::ButtonSetup() {
         action->setToolTip(QString::fromUtf8(b.toolTip));
         connect(action, &QAction::triggered, this, b.run);
     }
+    if (state_.reportKind == ReportKind::Transmission) {
+        QAction* compare = toolbar_->addAction(QStringLiteral("Vergelijken..."));
+        compare->setIconText(compare->text()); // a toolbar drops the "..." otherwise
+        compare->setObjectName(QStringLiteral("Toolbar1_vergelijken"));
+        compare->setToolTip(QStringLiteral("Vergelijken met een ander project"));
+        connect(compare, &QAction::triggered, this, &frmOverzicht::compareRequested);
+    }
 }
 
 QAction* frmOverzicht::addToolbarAction(const QString& key, const QString& toolTip) {

@@ -31,6 +31,8 @@ signals:
     // "printen" and "preview".
     void printRequested();
     void previewRequested();
+    // "Vergelijken...", offered after a transmission run: compare with another project.
+    void compareRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,8 +1,12 @@
 #include "ui/overzicht/frmpreview.h"
 
+#include "base/win1252.h"
 #include "print/afdrukken.h"
+#include "print/fontcheck.h"
 #include "print/pdfreport.h"
+#include "report/pagefit.h"
 #include "report/previewpaging.h"
+#include "report/printsettings.h"
 #include "ui/platform/uihelpers.h"
 
 #include <cmath>
@@ -63,6 +67,11 @@ frmPreView::frmPreView(const State& state, const Session& session, Platform& pla
     layout->setSpacing(0);
     ButtonSetup();
     layout->addWidget(container_, 1);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("lblStatus"));
+    status_->setWordWrap(true);
+    status_->setContentsMargins(6, 3, 6, 3);
+    layout->addWidget(status_);
 
     // Every page is drawn now; the window shows them one at a time.
     pages_ = renderPreviewPages(state_);
@@ -127,6 +136,8 @@ void frmPreView::showPage() {
     for (int i = 0; i < 4; ++i)
         buttons_[i]->setEnabled(enabled[i]);
     setWindowTitle(previewCaption(page_, totalPages()));
+    status_->setText(statusText());
+    status_->setVisible(!status_->text().isEmpty());
     ZoomPagina(cboZoom_->currentIndex());
 }
 
@@ -148,6 +159,18 @@ void frmPreView::ZoomPagina(int index) {
     document_->setPixmap(QPixmap::fromImage(image));
     document_->resize(image.deviceIndependentSize().toSize());
     SizeScrolls();
+}
+
+// What the page shown does not show as chosen: tables cut at the right edge, another font.
+QString frmPreView::statusText() const {
+    SettingsData settings = state_.settings;
+    applyPrintStartValues(settings);
+    QStringList notes;
+    if (!tablesFitPage(state_.reportKind, state_.sections, settings))
+        notes << pageCutWarning({state_.reportKind}, settings);
+    notes << fontSubstituteNote(trimmed(settings.printFontName));
+    notes.removeAll(QString());
+    return notes.join(QLatin1Char(' '));
 }
 
 void frmPreView::SizeScrolls() {
@@ -182,9 +205,17 @@ void frmPreView::savePdf() {
         fileDialogRequest(FileDialogUse::Save, session_.dialogFolder, kPdfFilter));
     if (answer.cancelled || answer.path.isEmpty()) return;
     platform_.setBusy(true);
-    const PdfResult result = writeReportPdf(state_, answer.path);
+    const PdfResult result =
+        writePdf_ ? writePdf_(answer.path) : writeReportPdf(state_, answer.path);
     platform_.setBusy(false);
     if (!result.error.ok()) showPrintError(platform_, result.error);
+}
+
+void frmPreView::showPages(PreviewPages pages, std::function<PdfResult(const QString&)> writePdf) {
+    pages_ = std::move(pages);
+    writePdf_ = std::move(writePdf);
+    page_ = 1;
+    showPage();
 }
 
 void frmPreView::keyPressEvent(QKeyEvent* event) {

@@ -5,7 +5,10 @@
 #include "app/session.h"
 #include "base/platform.h"
 #include "model/state.h"
+#include "print/pdfreport.h"
 #include "print/previewsurface.h"
+
+#include <functional>
 
 #include <QWidget>
 
@@ -29,6 +32,10 @@ public:
     // The zoom factor in force (1 at 100 %).
     double zoom() const { return zoom_; }
 
+    // Shows other pages than the report's (the comparison of two variants), whose "PDF"
+    // writes with writePdf. Opens on the first page.
+    void showPages(PreviewPages pages, std::function<PdfResult(const QString&)> writePdf);
+
     // Page navigation by button key: "begin", "terug", "volgende", "eind".
     void Toolbar1_ButtonClick(const QString& key);
     void ZoomPagina(int index);
@@ -46,6 +53,7 @@ protected:
 private:
     void ButtonSetup();
     void showPage();
+    QString statusText() const;
     void SizeScrolls();
     void placeDocument();
     void savePdf();
@@ -56,12 +64,14 @@ private:
     Platform& platform_;
     bool unloaded_ = false;
     PreviewPages pages_;
+    std::function<PdfResult(const QString&)> writePdf_;
     int page_ = 0;
     double zoom_ = 1.0;
     QAction* buttons_[4] = {};
     QComboBox* cboZoom_ = nullptr;
     QWidget* container_ = nullptr;
     QLabel* document_ = nullptr;
+    QLabel* status_ = nullptr;
     QScrollBar* hscroll_ = nullptr;
     QScrollBar* vscroll_ = nullptr;
 };

@@ -190,27 +190,20 @@ PrintDialogAnswer QtPlatform::printDialog() {
     NormalPointer pointer;
     PrinterDialog dialog(window_);
     if (dialog.exec() != QDialog::Accepted) return {};
-    if (dialog.printToFile()) return {PrintTarget::File, 1};
+    if (dialog.printToFile()) return {PrintTarget::File, 1, {}};
     printerName_ = dialog.printerName();
-    pdfPath_.clear();
     if (printerName_.isEmpty()) {
         const FileDialogAnswer answer = fileDialog(
             fileDialogRequest(FileDialogUse::Save, currentDirectory(), kPdfFilter), true);
         if (answer.cancelled || answer.path.isEmpty()) return {};
-        pdfPath_ = answer.path;
-        return {PrintTarget::Printer, 1};
+        return {PrintTarget::Printer, 1, answer.path};
     }
-    return {PrintTarget::Printer, dialog.copies()};
+    return {PrintTarget::Printer, dialog.copies(), {}};
 }
 
 FileError QtPlatform::printJob(const PrintRender& render) {
     QPrinter printer(QPrinter::HighResolution);
-    if (pdfPath_.isEmpty()) {
-        printer.setPrinterName(printerName_);
-    } else {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfPath_);
-    }
+    printer.setPrinterName(printerName_);
     // The copies are separate jobs, so the printer itself makes one of each.
     printer.setCopyCount(1);
     if (!printer.isValid()) return printerError();

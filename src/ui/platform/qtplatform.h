@@ -60,8 +60,7 @@ private:
 
     QPointer<QWidget> window_;
     int busyDepth_ = 0;
-    QString printerName_; // of the last printer dialog; empty with pdfPath_ for a PDF file
-    QString pdfPath_;
+    QString printerName_; // of the last printer dialog
 };
 
 } // namespace orv

@@ -20,6 +20,8 @@ inline const QColor kEditManyCyan = QColor(bgr(0xFFFF00));     // several source
 inline const QColor kRefusedRed = QColor(bgr(0x0000FF));       // a refused key or value
 inline const QColor kFigureCyan = QColor(bgr(0xFFFF00));       // light cyan, colour 11 of 16
 inline const QColor kFigureBackground = QColor(bgr(0x000000)); // behind the geometry figure
+inline const QColor kBetterGreen = QColor(bgr(0x008000));      // a difference for the better
+inline const QColor kWorseRed = QColor(bgr(0x0000C0));         // a difference for the worse
 
 // The background of one text, combo or list box.
 void setFieldBackground(QWidget* field, const QColor& colour);

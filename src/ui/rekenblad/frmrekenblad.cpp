@@ -1,9 +1,11 @@
 #include "ui/rekenblad/frmrekenblad.h"
 
 #include "base/numberformat.h"
+#include "report/htmltable.h"
+#include "report/limitinput.h"
+#include "report/runowner.h"
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
-#include "report/sheetlimits.h"
 #include "ui/platform/uihelpers.h"
 
 #include <QClipboard>
@@ -13,7 +15,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -44,11 +48,14 @@ void showMargin(QLineEdit* box, const std::optional<double>& margin) {
 } // namespace
 
 frmRekenblad::frmRekenblad(State& state, const Session& session, Platform& platform,
-                           QWidget* parent)
+                           const QDateTime& ranAt, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), session_(session), platform_(platform) {
     setObjectName(QStringLiteral("frmRekenblad"));
     setWindowTitle(QStringLiteral("Rekenblad"));
     auto* layout = new QVBoxLayout(this);
+    auto* owner = new QLabel(sheetOwnerText(state_, ranAt), this);
+    owner->setObjectName(QStringLiteral("lblProject"));
+    layout->addWidget(owner);
     auto* grid = new QGridLayout;
     buildLimits(grid);
     auto* top = new QHBoxLayout;
@@ -87,7 +94,11 @@ frmRekenblad::frmRekenblad(State& state, const Session& session, Platform& platf
     layout->addLayout(buttons);
 
     const QFontMetrics m = fontMetrics();
-    resize(m.horizontalAdvance(QLatin1Char('0')) * 150, m.height() * 48);
+    QSize size(m.horizontalAdvance(QLatin1Char('0')) * 150, m.height() * 48);
+    // On a small screen the buttons stay on it; the table scrolls instead.
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableSize() * 9 / 10);
+    resize(size);
     refresh();
 }
 
@@ -131,7 +142,12 @@ void frmRekenblad::buildLimits(QGridLayout* grid) {
 void frmRekenblad::limitEdited(QLineEdit* box, std::optional<double>& limit) {
     const LimitText typed = parseLimit(box->text());
     if (!typed.ok) {
+        // The box keeps what was typed, so nothing may still be worked out from the limit
+        // it replaced: the period has no limit until a valid one is typed.
         setFieldBackground(box, kRefusedRed);
+        if (!limit) return;
+        limit.reset();
+        refresh();
         return;
     }
     setFieldBackground(box, kLightYellow);
@@ -201,7 +217,12 @@ void frmRekenblad::sortBy(int column) {
 }
 
 void frmRekenblad::copy() {
-    QGuiApplication::clipboard()->setText(sheetTsv(sheetTable(sheet_)));
+    // Tab-separated text for a spreadsheet, a real table for a word processor.
+    const QList<QStringList> table = sheetTable(sheet_);
+    auto* data = new QMimeData;
+    data->setText(sheetTsv(table));
+    data->setHtml(htmlTables({table}));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void frmRekenblad::saveCsv() {

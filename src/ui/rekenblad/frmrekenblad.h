@@ -9,6 +9,7 @@
 #include "model/state.h"
 #include "report/sheet.h"
 
+#include <QDateTime>
 #include <QWidget>
 
 class QGridLayout;
@@ -21,7 +22,8 @@ namespace orv {
 class frmRekenblad : public QWidget {
     Q_OBJECT
 public:
-    frmRekenblad(State& state, const Session& session, Platform& platform,
+    // ranAt: when the run whose results stand in state was made.
+    frmRekenblad(State& state, const Session& session, Platform& platform, const QDateTime& ranAt,
                  QWidget* parent = nullptr);
 
     // Rebuilds the sheet from the state's results and limits, keeping the chosen order.

@@ -3,6 +3,7 @@
 #include "app/calculationrun.h"
 #include "app/mainstate.h"
 #include "base/version.h"
+#include "ui/platform/toolbaricon.h"
 #include "ui/shell/programicon.h"
 
 #include <QApplication>
@@ -170,7 +171,7 @@ void frmStart::ButtonSetup() {
             action = bar->addSeparator();
         } else {
             const QString key = QString::fromLatin1(entry.key);
-            action = bar->addAction(style()->standardIcon(entry.icon), key);
+            action = bar->addAction(toolbarIcon(style(), entry.icon), key);
             action->setToolTip(QString::fromUtf8(entry.toolTip));
             action->setData(key);
             connect(action, &QAction::triggered, this, [this, key] {

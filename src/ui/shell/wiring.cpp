@@ -2,6 +2,7 @@
 
 #include "app/mainstate.h"
 #include "print/afdrukken.h"
+#include "report/runowner.h"
 #include "ui/invoer/frminvoer.h"
 #include "ui/lw/frmlw.h"
 #include "ui/overzicht/frmlettertype.h"
@@ -13,8 +14,10 @@
 #include "ui/shell/frmstart.h"
 #include "ui/tools/frmgeometrie.h"
 #include "ui/tools/frmtoeslag.h"
+#include "ui/vergelijk/frmvergelijk.h"
 
 #include <QAction>
+#include <QDateTime>
 
 namespace orv {
 
@@ -38,16 +41,14 @@ frmInvoer* buildInvoer(frmStart& window, MainState& mainState, State& state, Pla
                          frmLw editor(state, session, platform, form);
                          editor.exec();
                      });
-    QObject::connect(form, &frmInvoer::surchargeToolRequested, form,
-                     [form, &state, &session, &platform] {
-                         frmToeslag tool(state, session, platform, form);
-                         tool.exec();
+    QObject::connect(form, &frmInvoer::surchargeToolRequested, form, [form, &state, &platform] {
+        frmToeslag tool(state, platform, form);
+        tool.exec();
+    });
+    QObject::connect(form, &frmInvoer::geometryRequested, form,
+                     [form, &platform](const BoxesGeometry& run) {
+                         frmGeometrie::showTest(platform, run, form);
                      });
-    QObject::connect(
-        form, &frmInvoer::geometryRequested, form, [form, &platform](const GeometryTexts& t) {
-            frmGeometrie::showTest(
-                platform, {t.length, t.pointCount, t.distanceA, t.distanceB, t.description}, form);
-        });
     QObject::connect(form, &frmInvoer::calculationMenuRequested, &window,
                      [&window](QWidget* button) {
                          window.popupBerekening(button->mapToGlobal(QPoint(0, button->height())));
@@ -63,19 +64,41 @@ frmOverzicht* buildOverzicht(frmStart& window, MainState& mainState, State& stat
     });
     QObject::connect(overview, &frmOverzicht::previewRequested, overview,
                      [&window] { AfdrukVoorbeeld(window); });
-    QAction* sheet =
-        overview->addToolbarAction(QStringLiteral("Rekenblad"), QStringLiteral("Rekenblad"));
-    QObject::connect(sheet, &QAction::triggered, overview, [&, overview] {
-        // A window of its own beside the overview, closed with it.
-        auto* window = new frmRekenblad(state, mainState.session(), platform, overview);
-        window->setWindowFlag(Qt::Window);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->show();
+    addRekenbladButton(*overview, state, mainState.session(), platform);
+    QObject::connect(overview, &frmOverzicht::compareRequested, overview, [&, overview] {
+        const Session& session = mainState.session();
+        frmVergelijk* compare = frmVergelijk::open(state, session, platform, printer, overview);
+        if (!compare) return;
+        QObject::connect(compare, &frmVergelijk::previewRequested, compare,
+                         [&, compare](const ComparisonPreview& shown) {
+                             auto* preview =
+                                 new frmPreView(state, mainState.session(), platform, compare);
+                             preview->setWindowFlag(Qt::Window);
+                             preview->setAttribute(Qt::WA_DeleteOnClose);
+                             preview->showPages(shown.pages, shown.writePdf);
+                             preview->show();
+                         });
     });
     return overview;
 }
 
 } // namespace
+
+void addRekenbladButton(frmOverzicht& overview, State& state, const Session& session,
+                        Platform& platform) {
+    const QDateTime ranAt = QDateTime::currentDateTime();
+    const bool offered = sheetOffered(state);
+    QAction* sheet =
+        overview.addToolbarAction(QStringLiteral("Rekenblad"),
+                                  offered ? QStringLiteral("Rekenblad") : sheetUnavailableText());
+    sheet->setEnabled(offered);
+    QObject::connect(sheet, &QAction::triggered, &overview, [&, ranAt] {
+        // A window of its own beside the overview, closed with it.
+        auto* window = new frmRekenblad(state, session, platform, ranAt, &overview);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    });
+}
 
 void wireWindows(frmStart& window, MainState& mainState, State& state, Platform& platform,
                  PrintJob& printer) {

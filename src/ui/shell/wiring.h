@@ -10,10 +10,12 @@ class QWidget;
 
 namespace orv {
 
+class frmOverzicht;
 class frmStart;
 class MainState;
 class Platform;
 class PrintJob;
+struct Session;
 struct State;
 
 // "Samenstellen": the section dialog of the calculation commands, over the main window.
@@ -30,5 +32,11 @@ private:
 // print settings, with every connection they need.
 void wireWindows(frmStart& window, MainState& mainState, State& state, Platform& platform,
                  PrintJob& printer);
+
+// The overview's "Rekenblad" button: it opens the sheet of the overview's run beside it, which
+// closes it with itself. Disabled, with the reason as its tooltip, when that run is not a
+// transmission run.
+void addRekenbladButton(frmOverzicht& overview, State& state, const Session& session,
+                        Platform& platform);
 
 } // namespace orv

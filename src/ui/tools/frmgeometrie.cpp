@@ -73,16 +73,15 @@ frmGeometrie::frmGeometrie(double viewAngle, double distanceA, double distanceB,
     layout->addWidget(buttons);
 }
 
-bool frmGeometrie::showTest(Platform& platform, const LineSourceBoxes& boxes, QWidget* parent) {
-    const std::optional<BoxesGeometry> run = geometryTestOfBoxes(boxes, QStringLiteral("\n"));
-    if (!run) return false;
-    const GeometryTest& test = run->test;
+bool frmGeometrie::showTest(Platform& platform, const BoxesGeometry& run, QWidget* parent) {
+    if (run.refusedBox >= 0) return false;
+    const GeometryTest& test = run.test;
     if (!test.outcome.done()) {
         platform.messageBox(test.text, MsgIcon::Information, MsgButtons::Ok, test.caption);
         return false;
     }
-    frmGeometrie window(test.viewAngle, run->startDistance, run->endDistance, test.caption,
-                        test.text, parent);
+    frmGeometrie window(test.viewAngle, run.startDistance, run.endDistance, test.caption, test.text,
+                        parent);
     window.exec();
     return true;
 }

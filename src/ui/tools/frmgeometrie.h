@@ -16,11 +16,10 @@ public:
     frmGeometrie(double viewAngle, double distanceA, double distanceB, const QString& caption,
                  const QString& text, QWidget* parent = nullptr);
 
-    // The input form's "geometrie" button: validates the boxes; a box that holds no number
-    // shows nothing, a triangle that cannot be drawn gives its message (information icon),
-    // otherwise the window opens modally. True when the window was opened.
-    static bool showTest(Platform& platform, const LineSourceBoxes& boxes,
-                         QWidget* parent = nullptr);
+    // The input form's "geometrie" button once its boxes were accepted: a triangle that
+    // cannot be drawn gives its message (information icon), otherwise the window opens
+    // modally. True when the window was opened.
+    static bool showTest(Platform& platform, const BoxesGeometry& run, QWidget* parent = nullptr);
 };
 
 } // namespace orv

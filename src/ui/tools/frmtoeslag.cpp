@@ -1,17 +1,19 @@
 #include "ui/tools/frmtoeslag.h"
 
 #include "base/numberformat.h"
-#include "input/validate.h"
+#include "input/fields.h"
 #include "ui/platform/uihelpers.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace orv {
@@ -23,8 +25,8 @@ const char* const kPeriodTexts[] = {"Dag (07.00 u - 19.00 u)", "Avond (19.00 u -
 
 } // namespace
 
-frmToeslag::frmToeslag(State& state, const Session& session, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), session_(session), platform_(platform), tool_(state),
+frmToeslag::frmToeslag(State& state, Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform), tool_(state),
       combo1_(new QComboBox(this)), combo2_(new QComboBox(this)), combo3_(new QComboBox(this)),
       cmdReken_(new QPushButton(QStringLiteral("LAr,LT"), this)), result_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmToeslag"));
@@ -53,14 +55,13 @@ frmToeslag::frmToeslag(State& state, const Session& session, Platform& platform,
     addRow(QStringLiteral("Etmaalperiode"), combo1_, {});
     addRow(QStringLiteral("Selecteer bron"), combo3_, {});
     addRow(QStringLiteral("Toeslag K"), combo2_, QStringLiteral("dB"));
-    const char* const captions[] = {"LAeq, totale inrichting", "LAeq, deelbron", "Bedrijfsduur Tb"};
-    const char* const units[] = {"dB(A)", "dB(A)", "uren"};
     for (int i = 0; i < 3; ++i) {
+        const FieldSpec& rule = fieldRule(FieldGroup::Toeslag, i);
         text_[i] = new QLineEdit(frame);
-        text_[i]->setObjectName(QStringLiteral("Text_%1").arg(i));
+        text_[i]->setObjectName(fieldName(FieldGroup::Toeslag, i));
         text_[i]->setAlignment(Qt::AlignRight);
         text_[i]->installEventFilter(this);
-        addRow(QString::fromUtf8(captions[i]), text_[i], QString::fromUtf8(units[i]));
+        addRow(QString::fromUtf8(rule.label), text_[i], QString::fromUtf8(rule.unit));
     }
     grid->addWidget(cmdReken_, row, 0);
     grid->addWidget(result_, row, 1, 1, 2);
@@ -134,7 +135,7 @@ double frmToeslag::boxValue(int index) const {
 
 void frmToeslag::cmdReken_Click() {
     for (int i = 0; i < 3; ++i)
-        Text_LostFocus(i);
+        if (!Text_LostFocus(i)) return;
     const int k = tool_.surchargeFor(combo2_->currentIndex(), combo3_->currentIndex());
     const RatedLevel level =
         tool_.rate(boxValue(0), boxValue(1), boxValue(2), combo1_->currentIndex(), k);
@@ -146,18 +147,19 @@ void frmToeslag::cmdReken_Click() {
     result_->setText(ratedLevelText(level.value));
 }
 
-// Leaving a box brings it into its range and format.
-void frmToeslag::Text_LostFocus(int index) {
-    const SurchargeBoxLimits& limits = kSurchargeBoxLimits[static_cast<std::size_t>(index)];
-    const ValidateResult checked = ValiDate(text_[index]->text(), kTagNumeric, limits.upper,
-                                            limits.lower, limits.format, session_.todayText);
-    if (checked.accepted) {
-        text_[index]->setText(checked.text);
-        setFieldBackground(text_[index], kLightYellow);
-    } else {
-        setFieldBackground(text_[index], kRefusedRed);
-        text_[index]->setToolTip(checked.toolTip);
+// Leaving a box brings it into its range and format; a box without a number keeps the focus.
+bool frmToeslag::Text_LostFocus(int index) {
+    QLineEdit* box = text_[index];
+    const ValidateResult checked = leaveBox(FieldGroup::Toeslag, index, box->text(), {});
+    box->setToolTip(checked.toolTip);
+    if (!checked.accepted) {
+        setFieldBackground(box, kRefusedRed);
+        QTimer::singleShot(0, box, [box] { box->setFocus(Qt::OtherFocusReason); });
+        return false;
     }
+    box->setText(checked.text);
+    setFieldBackground(box, kLightYellow);
+    return true;
 }
 
 bool frmToeslag::eventFilter(QObject* watched, QEvent* event) {
@@ -166,7 +168,10 @@ bool frmToeslag::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && index < 3) {
         text_[index]->selectAll();
     } else if (event->type() == QEvent::FocusOut && index < 3) {
-        Text_LostFocus(index);
+        // A message box or a popup taking the focus for a moment is no leaving.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            Text_LostFocus(index);
     } else if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -175,7 +180,7 @@ bool frmToeslag::eventFilter(QObject* watched, QEvent* event) {
         }
         const QString typed = key->text();
         if (index < 3 && typed.size() == 1 && typed[0].isPrint()) {
-            const bool accepted = kSurchargeBoxKeys.contains(typed[0]);
+            const bool accepted = acceptsKey(fieldRule(FieldGroup::Toeslag, index), typed[0]);
             setFieldBackground(text_[index], accepted ? kLightYellow : kRefusedRed);
             return !accepted;
         }

@@ -2,7 +2,6 @@
 // "Bedrijfstoestand met toeslag": stores a surcharge K on one source or on the total level,
 // and computes the rated level LAr,LT of one period from three numbers.
 
-#include "app/session.h"
 #include "base/platform.h"
 #include "calc/surchargetool.h"
 #include "model/state.h"
@@ -19,7 +18,7 @@ namespace orv {
 class frmToeslag : public QDialog {
     Q_OBJECT
 public:
-    frmToeslag(State& state, const Session& session, Platform& platform, QWidget* parent = nullptr);
+    frmToeslag(State& state, Platform& platform, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,11 +29,10 @@ private:
     void Combo1_Click();
     void Combo2_Click();
     void cmdReken_Click();
-    void Text_LostFocus(int index);
+    bool Text_LostFocus(int index);
     double boxValue(int index) const;
 
     State& state_;
-    const Session& session_;
     Platform& platform_;
     SurchargeTool tool_;
     QComboBox* combo1_;

@@ -4,6 +4,7 @@
 #include "app/settingsfile.h"
 #include "base/fileio.h"
 #include "base/win1252.h"
+#include "common/files.h"
 #include "common/testmain.h"
 #include "examples.h"
 #include "testdata.h"
@@ -16,6 +17,7 @@
 #include <QtEndian>
 
 using namespace orv;
+using namespace orvtest;
 
 namespace {
 
@@ -43,16 +45,6 @@ template <typename T> QByteArray le(T v) { // a qint16 or a double, little-endia
 
 QByteArray zeros(qsizetype n) {
     return QByteArray(n, '\0');
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool putFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // Every field of every source differs from its neighbours and from the other sources, so a

@@ -7,8 +7,10 @@
 #include "base/win1252.h"
 #include "cli/commands.h"
 #include "common/calcfixture.h"
+#include "common/clirun.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
+#include "common/files.h"
 #include "common/testmain.h"
 #include "testdata.h"
 
@@ -29,35 +31,6 @@ using namespace orvtest;
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-// args[0] is the subcommand, as on the command line.
-Run cliRun(const QStringList& args) {
-    Run r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.code = cli::run(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool putFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-const QString kExample = QStringLiteral(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv");
-
 QStringList reportArgs(const QString& kind, const QString& flags, const QString& sep) {
     return {"report", kExample,    "--kind", kind,     "--sections",
             flags,    "--decimal", sep,      "--user", "Ir. J. de Vries"};
@@ -66,10 +39,10 @@ QStringList reportArgs(const QString& kind, const QString& flags, const QString&
 #ifdef ORNAVELD_CLI_PROGRAM
 // The PDF is drawn by the real program: fonts need a GUI application, which this test
 // executable (a core application) does not start.
-Run program(const QStringList& args) {
+CliRun program(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(ORNAVELD_CLI_PROGRAM), QStringList{QStringLiteral("pdf")} + args);
-    Run r;
+    CliRun r;
     if (!p.waitForFinished(120000)) return r;
     r.code = p.exitCode();
     r.out = QString::fromUtf8(p.readAllStandardOutput());
@@ -152,10 +125,10 @@ private slots:
         QElapsedTimer clock;
         clock.start();
 #ifdef ORNAVELD_CLI_PROGRAM
-        const Run r = drawn ? program(args.mid(1)) : cliRun(args);
+        const CliRun r = drawn ? program(args.mid(1)) : cliRun(args);
 #else
         if (drawn) QSKIP("built without the GUI");
-        const Run r = cliRun(args);
+        const CliRun r = cliRun(args);
 #endif
         // A named pipe is refused at once, not waited on for a writer.
         if (QString(QTest::currentDataTag()).startsWith("pipe")) QVERIFY(clock.elapsed() < 1000);
@@ -185,7 +158,7 @@ private slots:
         s.libraryCount = 1;
         QVERIFY(writeSettingsFile(dir.filePath("Ornaveld.set"), s).ok());
         for (const QString name : {"Project.ORV", "Ornaveld.set"}) {
-            const Run r = cliRun({"dump", dir.filePath(name)});
+            const CliRun r = cliRun({"dump", dir.filePath(name)});
             QCOMPARE(r.code, 0);
             const QString golden =
                 ORNAVELD_TEST_DATA_DIR "/golden/dump_" + name.toLower() + ".json";
@@ -194,7 +167,7 @@ private slots:
     }
 
     void resultsContract() {
-        const Run r = cliRun({"results", save(*site(), "site.orv"), "--kind", "2"});
+        const CliRun r = cliRun({"results", save(*site(), "site.orv"), "--kind", "2"});
         QCOMPARE(r.code, 0);
         const QString warning = "Bron Laadroute dient minimaal uit 4 bronpunten te bestaan!";
         QCOMPARE(r.err, warning + '\n');
@@ -221,7 +194,7 @@ private slots:
     void reportPrnFile() {
         const QString path = dir.filePath("overzicht.prn");
         QVERIFY(putFile(path, QByteArray(100000, 'x')));
-        const Run r = cliRun(reportArgs("2", "1111", ",") + QStringList{"-o", path});
+        const CliRun r = cliRun(reportArgs("2", "1111", ",") + QStringList{"-o", path});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QString());
         const QByteArray bytes = fileBytes(path);
@@ -245,7 +218,7 @@ private slots:
 #else
         QFETCH(QStringList, options);
         const QString file = dir.filePath(QStringLiteral("rapport.pdf"));
-        const Run r = program(QStringList{kExample, "--kind", "2", "-o", file} + options);
+        const CliRun r = program(QStringList{kExample, "--kind", "2", "-o", file} + options);
         const bool piped = options.contains("-");
         QCOMPARE(r.code, 0);
         QVERIFY2(r.err.endsWith(" geschreven naar " + (piped ? "standaarduitvoer" : file) + "\n"),

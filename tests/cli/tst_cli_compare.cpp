@@ -3,6 +3,8 @@
 
 #include "app/projectfile.h"
 #include "cli/commands.h"
+#include "common/clirun.h"
+#include "common/files.h"
 #include "common/guards.h"
 #include "common/testmain.h"
 #include "testdata.h"
@@ -15,24 +17,9 @@
 #include <QTest>
 
 using namespace orv;
+using namespace orvtest;
 
 namespace {
-
-const QString kExample = QStringLiteral(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv");
-
-struct Run {
-    int code = -1;
-    QString out, err;
-};
-
-Run cliRun(const QStringList& args) {
-    Run r;
-    QTextStream out(&r.out), err(&r.err);
-    r.code = cli::run(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
 
 // The example with "Laden en lossen terrein" 3 dB louder, as b.orv in dir.
 QString louderCopy(const QTemporaryDir& dir) {
@@ -56,7 +43,8 @@ private slots:
     // louder source leads; a level the source does not have is null.
     void json() {
         QTemporaryDir dir;
-        const Run compare = cliRun({"compare", kExample, louderCopy(dir), "--limits", "50/45/40"});
+        const CliRun compare =
+            cliRun({"compare", kExample, louderCopy(dir), "--limits", "50/45/40"});
         QCOMPARE(compare.code, 0);
         const QJsonObject c = QJsonDocument::fromJson(compare.out.toUtf8()).object();
         const QJsonObject sheet =
@@ -78,8 +66,8 @@ private slots:
     // Both tables as one CSV, ";" beside the decimal comma; missing values empty.
     void csvGolden() {
         QTemporaryDir dir;
-        const Run r = cliRun({"compare", kExample, louderCopy(dir), "--csv", "--decimal", ",",
-                              "--limits", "50/45/40", "--lamax-limits", "70/70/70"});
+        const CliRun r = cliRun({"compare", kExample, louderCopy(dir), "--csv", "--decimal", ",",
+                                 "--limits", "50/45/40", "--lamax-limits", "70/70/70"});
         QCOMPARE(r.code, 0);
         QFile golden(QStringLiteral(ORNAVELD_TEST_DATA_DIR "/golden/compare_voorbeeld.csv"));
         QVERIFY(golden.open(QIODevice::ReadOnly));
@@ -101,7 +89,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, code);
         QFETCH(QString, message);
-        const Run r = cliRun(args);
+        const CliRun r = cliRun(args);
         QCOMPARE(r.code, code);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
     }

@@ -3,6 +3,8 @@
 
 #include "base/numberformat.h"
 #include "cli/commands.h"
+#include "common/clirun.h"
+#include "common/files.h"
 #include "common/guards.h"
 #include "common/testmain.h"
 #include "testdata.h"
@@ -12,26 +14,7 @@
 #include <QTest>
 
 using namespace orv;
-
-namespace {
-
-const QString kExample = QStringLiteral(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv");
-
-struct Run {
-    int code = -1;
-    QString out, err;
-};
-
-Run cliRun(const QStringList& args) {
-    Run r;
-    QTextStream out(&r.out), err(&r.err);
-    r.code = cli::run(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
-
-} // namespace
+using namespace orvtest;
 
 class TestCliSheet : public QObject {
     Q_OBJECT
@@ -55,7 +38,7 @@ private slots:
     void golden() {
         QFETCH(QStringList, args);
         QFETCH(QString, file);
-        const Run r = cliRun(QStringList{"sheet", kExample} + args);
+        const CliRun r = cliRun(QStringList{"sheet", kExample} + args);
         QCOMPARE(r.code, 0);
         QFile golden(QStringLiteral(ORNAVELD_TEST_DATA_DIR "/golden/") + file);
         QVERIFY(golden.open(QIODevice::ReadOnly));
@@ -86,14 +69,14 @@ private slots:
         QTemporaryDir dir;
         for (QString& a : args)
             a.replace('@', dir.path());
-        const Run r = cliRun(args);
+        const CliRun r = cliRun(args);
         QCOMPARE(r.code, code);
         QCOMPARE(r.out, QString());
         QCOMPARE(r.err, message.replace('@', dir.path()));
     }
 
     void version() {
-        const Run r = cliRun({"--version"});
+        const CliRun r = cliRun({"--version"});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QString("ornaveld-cli (Ornaveld) 1.0.0\n"));
     }

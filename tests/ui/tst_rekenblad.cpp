@@ -7,8 +7,10 @@
 #include "base/numberformat.h"
 #include "base/win1252.h"
 #include "cli/commands.h"
+#include "common/clirun.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
+#include "common/files.h"
 #include "common/guards.h"
 #include "common/testmain.h"
 #include "report/sheetcolumns.h"
@@ -34,17 +36,12 @@
 #include <QTest>
 
 using namespace orv;
+using namespace orvtest;
 
 namespace {
 
-const QString kExample = QStringLiteral(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv");
-
 QByteArray cliSheetCsv(const QStringList& limits) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    cli::run(QStringList{"sheet", kExample, "--csv", "--decimal", ","} + limits, o, e);
-    o.flush();
-    return out.toUtf8();
+    return cliRun(QStringList{"sheet", kExample, "--csv", "--decimal", ","} + limits).out.toUtf8();
 }
 
 struct Harness {
@@ -75,8 +72,7 @@ struct Harness {
         const QString path = dir.filePath("blad.csv");
         platform.saveAnswers.enqueue(orvtest::chosen(path));
         QTest::mouseClick(window->findChild<QPushButton*>("cmdOpslaan"), Qt::LeftButton);
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return fileBytes(path);
     }
     void clickHeader(int column) const {
         table()->scrollTo(table()->model()->index(0, column));

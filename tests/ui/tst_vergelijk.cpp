@@ -6,6 +6,7 @@
 #include "app/projectfile.h"
 #include "common/fakemainview.h"
 #include "common/fakeplatform.h"
+#include "common/files.h"
 #include "common/guards.h"
 #include "common/testmain.h"
 #include "testdata.h"
@@ -25,10 +26,9 @@
 #include <QTest>
 
 using namespace orv;
+using namespace orvtest;
 
 namespace {
-
-const QString kExample = QStringLiteral(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv");
 
 struct Harness {
     std::unique_ptr<State> state = std::make_unique<State>();

@@ -73,7 +73,12 @@ void frmLw::buildControls() {
     lstLw_ = new QListWidget(this);
     lstLw_->setObjectName(QStringLiteral("lstLw"));
     lstLw_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstLw_->setMinimumSize(fm.averageCharWidth() * 32, fm.lineSpacing() * 18);
+    // Eighteen whole rows: a height taken from the font's line spacing leaves the last visible
+    // row cut in half, since a row is a little taller than a line.
+    lstLw_->addItem(QStringLiteral("X"));
+    const int row = lstLw_->sizeHintForRow(0);
+    lstLw_->clear();
+    lstLw_->setMinimumSize(fm.averageCharWidth() * 32, row * 18 + 2 * lstLw_->frameWidth());
     lstLw_->viewport()->installEventFilter(this);
     lblLijst_ = label(QStringLiteral("lblLijst"), QStringLiteral("Geluidsbronnen"), lstLw_, this);
     Label1_ = new QLabel(this);

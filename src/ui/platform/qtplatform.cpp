@@ -2,12 +2,14 @@
 
 #include "print/afdrukken.h"
 #include "ui/platform/printerdialog.h"
+#include "ui/platform/win1252guard.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
@@ -117,6 +119,8 @@ QString QtPlatform::inputBox(const QString& prompt, const QString& caption,
     dialog.setWindowTitle(caption);
     dialog.setLabelText(forDisplay(prompt));
     dialog.setTextValue(defaultText);
+    // What is typed here (the user name) reaches the settings file.
+    if (auto* box = dialog.findChild<QLineEdit*>()) refuseOutsideWin1252(box);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annuleren"));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();

@@ -32,7 +32,7 @@ namespace {
 
 struct Harness {
     std::unique_ptr<State> state = std::make_unique<State>();
-    Session session{.projectPath = kExample};
+    Session session{{}, {}, {}, {}, kExample, ProjectStatus::Opened}; // the example open
     orvtest::FakePlatform platform;
     orvtest::FakeMainView view;
     std::unique_ptr<frmOverzicht> overview;

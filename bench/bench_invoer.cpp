@@ -44,8 +44,9 @@ std::unique_ptr<orv::State> largestProject() {
 void BM_OpenLargestIntoForm(benchmark::State& bench) {
     const auto state = largestProject();
     orv::QuietPlatform platform;
+    const orv::Session session;
     for (auto _ : bench) {
-        orv::frmInvoer form(*state, platform, nullptr);
+        orv::frmInvoer form(*state, session, platform, nullptr);
         benchmark::DoNotOptimize(
             form.findChild<QListWidget*>(QStringLiteral("lstBron_1"))->count());
     }

@@ -16,18 +16,6 @@ using namespace orv;
 
 namespace {
 
-class NoView : public MainView {
-public:
-    void setMenuEnabled(MenuItem, bool) override {}
-    void setButtonEnabled(int, bool) override {}
-    void setStatusText(int, const QString&) override {}
-    QString statusText(int) const override { return {}; }
-    void setCaption(const QString&) override {}
-    void showForm(FormId, bool) override {}
-    void closeForm(FormId) override {}
-    void endProcess() override {}
-};
-
 std::unique_ptr<State> largestReport() {
     auto st = std::make_unique<State>();
     st->sections = Sections::initial(ReportKind::Transmission);
@@ -59,7 +47,7 @@ std::unique_ptr<State> largestReport() {
 
 void BM_Overzicht_1000Sources(benchmark::State& bench) {
     const auto st = largestReport();
-    NoView view;
+    NoWindows view;
     for (auto _ : bench) {
         frmOverzicht window(*st, view);
         benchmark::DoNotOptimize(window.textBox()->document()->blockCount());

@@ -1,5 +1,6 @@
 #include "app/calculationrun.h"
 
+#include "base/helpers.h"
 #include "calc/assessment.h"
 #include "calc/damaged.h"
 #include "calc/geometry.h"
@@ -50,8 +51,8 @@ QString commandStatusText(ReportKind reportKind) {
     return {};
 }
 
-Outcome runCalculationCommand(State& state, Platform& platform, MainView& view,
-                              ReportKind reportKind) {
+Outcome runCalculationCommand(State& state, Platform& platform, SectionDialog& sectionDialog,
+                              MainView& view, ReportKind reportKind) {
     state.reportKind = reportKind;
     if (reportKind == ReportKind::None ||
         (state.sourceCount[LineSource] < 1 && state.sourceCount[MobileSource] < 1))
@@ -61,7 +62,7 @@ Outcome runCalculationCommand(State& state, Platform& platform, MainView& view,
     }
 
     // The dialog sets the sections afresh when it opens, whether or not it is confirmed.
-    state.sectionsConfirmed = platform.composeSections(reportKind, state.sections);
+    state.sectionsConfirmed = sectionDialog.composeSections(reportKind, state.sections);
     if (!state.sectionsConfirmed) return Outcome::refused(Refusal::Cancelled);
 
     if (Outcome damaged = findDamagedValue(state, reportKind); !damaged.done())
@@ -69,7 +70,7 @@ Outcome runCalculationCommand(State& state, Platform& platform, MainView& view,
 
     platform.setBusy(true);
     Outcome run = runCalculationSteps(state);
-    if (!run.warnings.isEmpty()) warn(platform, run.warnings.join(state.crlf));
+    if (!run.warnings.isEmpty()) warn(platform, run.warnings.join(kCrlf));
     if (!run.done()) {
         platform.setBusy(false);
         return shown(platform, run);

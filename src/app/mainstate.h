@@ -2,18 +2,17 @@
 // The main window's working state and commands, apart from any window: start-up and
 // shutdown, the *no file* and *file open* states of the eight switched menu items, and the
 // file, user-name and tool commands. It drives a MainView and asks the user through Platform.
-//
-// Status panel 1 is the record of whether a project is open: "Geen bestand" means none, an
-// empty text means the start-up never completed (and nothing is written at exit).
+// Whether a project is open is kept in its Session; status panel 1 only shows it.
 
 #include "app/mainview.h"
 #include "app/programfolder.h"
+#include "app/session.h"
 #include "base/platform.h"
 #include "base/reportkind.h"
+#include "base/sectiondialog.h"
 #include "model/state.h"
 
 #include <array>
-#include <functional>
 #include <QDate>
 #include <QString>
 
@@ -38,7 +37,7 @@ constexpr int kToolbarSize = 14;
 
 class MainState {
 public:
-    MainState(State& state, MainView& view, Platform& platform);
+    MainState(State& state, MainView& view, Platform& platform, SectionDialog& sectionDialog);
 
     // The date that becomes todayText at start-up; today unless a test sets another.
     void setToday(const QDate& date) { today_ = date; }
@@ -53,6 +52,10 @@ public:
     QString settingsPath() const;
     bool menuEnabled(MenuItem item) const { return menu_[static_cast<std::size_t>(item)]; }
     bool startupCompleted() const { return startupCompleted_; }
+    const Session& session() const { return session_; }
+    // Whether the open project has had a transmission run (its results stand in the
+    // tables); the view hears of every change through MainView::showTransmissionRun.
+    bool hasTransmissionRun() const { return transmissionRun_; }
     bool processEnded() const { return ended_; }
 
     // Start-up with the process's command line (the arguments as one text).
@@ -86,16 +89,15 @@ public:
     // what they were.
     void setPreviewOpen(bool open);
 
-    // Set by the input form while it is open: takes its project tab into the records. Run
-    // before a save writes and before the exit question, so that no edit is lost.
-    std::function<void()> acceptPendingEdits;
-
 private:
     enum class Column { NoFile, AfterNew, AfterOpen };
     void applyColumn(Column column);
     void setMenu(MenuItem item, bool enabled);
     bool readStartupFile();
     void openCommandLine(const QString& commandLine);
+    // Empties the records and results (Reset) and forgets the transmission run.
+    void resetProject();
+    void setTransmissionRun(bool exists);
     void showUnexpectedError(const QString& procedure, int number, const QString& description);
     // One save attempt: true when the file was written, false after a failure message.
     bool writeProject(const QString& path);
@@ -104,15 +106,15 @@ private:
     State& state_;
     MainView& view_;
     Platform& platform_;
+    SectionDialog& sectionDialog_;
+    Session session_;
     QDate today_;
     InstallFolders install_;
     std::array<bool, kMenuItemCount> menu_{};
     // The file dialog's name: proposed by the next open or save dialog, cleared by a save.
     QString dialogFileName_;
     bool startupCompleted_ = false;
-    // A project made with "Nieuw" and not yet saved or closed: panel 1 still reads
-    // "Geen bestand", but at exit it is the project most at risk.
-    bool newProject_ = false;
+    bool transmissionRun_ = false;
     bool previewOpen_ = false;
     bool userBeforePreview_ = false;
     bool lettertypeBeforePreview_ = false;

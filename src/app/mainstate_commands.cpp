@@ -3,6 +3,7 @@
 #include "app/mainstate.h"
 
 #include "app/calculationrun.h"
+#include "base/helpers.h"
 #include "base/win1252.h"
 
 namespace orv {
@@ -30,7 +31,7 @@ void MainState::DisType() {
 }
 
 void MainState::Settings() {
-    newProject_ = false;
+    session_.project = ProjectStatus::None;
     DisType();
     view_.setStatusText(1, kNoFileText);
     view_.setStatusText(2, caption());
@@ -50,8 +51,8 @@ void MainState::ButtonChange() {
 
 // Panel 1 keeps "Geen bestand"; the exit question is asked all the same.
 void MainState::mnuNieuw_Click() {
-    Reset(state_);
-    newProject_ = true;
+    resetProject();
+    session_.project = ProjectStatus::New;
     applyColumn(Column::AfterNew);
     view_.showForm(FormId::Invoer, false);
 }
@@ -74,7 +75,7 @@ void MainState::mnuSluiten_Click() {
     view_.closeForm(FormId::Overzicht);
     view_.closeForm(FormId::Invoer);
     Settings();
-    Reset(state_);
+    resetProject();
 }
 
 void MainState::mnuExit_Click() {
@@ -85,10 +86,10 @@ void MainState::mnuGebruikersNaam_Click() {
     SettingsData& s = state_.settings;
     const QString current = trimmed(s.userName);
     s.userName = fixedText(current, kUserNameWidth);
-    const QString answer = platform_.inputBox(
-        QStringLiteral("Huidige instelling gebruikersnaam: ") + state_.crlf + current +
-            state_.crlf + state_.crlf + QStringLiteral("Voer nieuwe gebruikersnaam in"),
-        QStringLiteral("Instelling gebruikersnaam"), current);
+    const QString answer =
+        platform_.inputBox(QStringLiteral("Huidige instelling gebruikersnaam: ") + kCrlf + current +
+                               kCrlf + kCrlf + QStringLiteral("Voer nieuwe gebruikersnaam in"),
+                           QStringLiteral("Instelling gebruikersnaam"), current);
     if (answer.isEmpty()) return;
     s.userName = fixedText(trimmed(answer), kUserNameWidth);
     // The label shows "&" as a mnemonic marker, so its first "&" is doubled; the doubled
@@ -133,7 +134,19 @@ void MainState::Calculator() {
 
 // The run shows its own messages; what it refused needs no further word here.
 void MainState::mnuBerekening_Click(ReportKind kind) {
-    runCalculationCommand(state_, platform_, view_, kind);
+    const Outcome run = runCalculationCommand(state_, platform_, sectionDialog_, view_, kind);
+    if (run.done() && kind == ReportKind::Transmission) setTransmissionRun(true);
+}
+
+void MainState::resetProject() {
+    Reset(state_);
+    setTransmissionRun(false);
+}
+
+void MainState::setTransmissionRun(bool exists) {
+    if (exists == transmissionRun_) return;
+    transmissionRun_ = exists;
+    view_.showTransmissionRun(exists);
 }
 
 void MainState::Toolbar1_ButtonClick(const QString& key) {

@@ -11,8 +11,8 @@
 
 namespace orv {
 
-MainState::MainState(State& state, MainView& view, Platform& platform)
-    : state_(state), view_(view), platform_(platform) {}
+MainState::MainState(State& state, MainView& view, Platform& platform, SectionDialog& sectionDialog)
+    : state_(state), view_(view), platform_(platform), sectionDialog_(sectionDialog) {}
 
 QString MainState::caption() const {
     return QStringLiteral("%1 %2.%3")
@@ -22,19 +22,19 @@ QString MainState::caption() const {
 }
 
 QString MainState::settingsPath() const {
-    const QString exact = joinPath(state_.programFolder, kSettingsFileName);
+    const QString exact = joinPath(session_.programFolder, kSettingsFileName);
     if (QFileInfo::exists(exact)) return exact;
     // The search accepts ORNAVELD.SET in any case; on a file system that tells cases apart
     // the file must then be read and written back under the name it really has.
     const QString folder =
-        state_.programFolder.isEmpty() ? QStringLiteral("/") : state_.programFolder;
+        session_.programFolder.isEmpty() ? QStringLiteral("/") : session_.programFolder;
     const QStringList found = QDir(folder).entryList(QStringList{kSettingsFileName},
                                                      QDir::Files | QDir::Hidden, QDir::Name);
-    return found.isEmpty() ? exact : joinPath(state_.programFolder, found.front());
+    return found.isEmpty() ? exact : joinPath(session_.programFolder, found.front());
 }
 
 QString MainState::deliveryTextPath() const {
-    return orv::deliveryTextPath(state_.programFolder, install_);
+    return orv::deliveryTextPath(session_.programFolder, install_);
 }
 
 void MainState::MDIForm_Load(const QString& commandLine) {
@@ -44,16 +44,15 @@ void MainState::MDIForm_Load(const QString& commandLine) {
         setMenu(static_cast<MenuItem>(i), static_cast<MenuItem>(i) == MenuItem::Info);
     ButtonChange();
 
-    state_.crlf = QStringLiteral("\r\n");
     view_.setCaption(caption());
     const QDate today = today_.isValid() ? today_ : QDate::currentDate();
-    state_.todayText = today.toString(QStringLiteral("dd-MM-yyyy"));
+    session_.todayText = today.toString(QStringLiteral("dd-MM-yyyy"));
     view_.setStatusText(2, caption());
-    state_.programFolder = chooseProgramFolder(platform_.currentDirectory(), install_);
+    session_.programFolder = chooseProgramFolder(platform_.currentDirectory(), install_);
 
     if (!readStartupFile()) return;
     // After the search, too: a located file in a visible folder keeps the dialogs there.
-    state_.dialogFolder = dialogFolder(state_.programFolder, install_);
+    session_.dialogFolder = dialogFolder(session_.programFolder, install_);
     fillEmptyLibrary(state_.settings);
     state_.periodHours[0] = 12;
     state_.periodHours[1] = 4;
@@ -84,14 +83,12 @@ bool MainState::readStartupFile() {
 }
 
 bool MainState::ZoekFile(const QString& filter) {
-    FileDialogRequest request;
-    request.initialFolder = state_.programFolder;
-    request.filter = filter;
-    const FileDialogAnswer answer = platform_.openFileDialog(request);
+    const FileDialogAnswer answer = platform_.openFileDialog(
+        fileDialogRequest(FileDialogUse::Locate, session_.programFolder, filter));
     if (!answer.cancelled) {
         if (answer.path.isEmpty()) return true; // nothing chosen: the start-up looks again
         if (GetFileName(answer.path).toLower() == kSettingsFileName.toLower()) {
-            state_.programFolder = GetFolder(answer.path);
+            session_.programFolder = GetFolder(answer.path);
             return true;
         }
     }
@@ -105,20 +102,22 @@ void MainState::openCommandLine(const QString& commandLine) {
     QString name = commandLine;
     if (name.size() >= 2 && name.front() == QLatin1Char('"') && name.back() == QLatin1Char('"'))
         name = name.mid(1, name.size() - 2);
-    if (name.right(3).toLower() != QLatin1String("orv")) return;
-    state_.pendingOpenName = name;
+    if (!isProjectFileName(name)) return;
+    session_.pendingOpenName = name;
     mnuOpenen_Click();
 }
 
 void MainState::MDIForm_Unload() {
     if (ended_) return;
-    if (view_.statusText(1).isEmpty() || !startupCompleted_) {
+    if (!startupCompleted_) {
         endProcess();
         return;
     }
-    platform_.setCurrentDirectory(state_.programFolder);
-    if (acceptPendingEdits) acceptPendingEdits();
-    if (view_.statusText(1) != kNoFileText || newProject_) {
+    platform_.setCurrentDirectory(session_.programFolder);
+    view_.acceptPendingEdits();
+    // Also after "Nieuw": panel 1 still reads "Geen bestand", but the project typed since
+    // is the one most at risk.
+    if (session_.projectOpen()) {
         const int answer = platform_.messageBox(QStringLiteral("Berekeningsbestand eerst opslaan?"),
                                                 MsgIcon::Question, MsgButtons::YesNo,
                                                 QStringLiteral("Programma afsluiten"));
@@ -138,9 +137,9 @@ void MainState::endProcess() {
 void MainState::showUnexpectedError(const QString& procedure, int number,
                                     const QString& description) {
     const QString text = QStringLiteral("Onverwachte fout in procedure ") + procedure +
-                         QStringLiteral(" van Form frmStart.") + state_.crlf +
-                         QStringLiteral("Fout ") + QString::number(number) + QStringLiteral(" - ") +
-                         description + QLatin1Char('.');
+                         QStringLiteral(" van Form frmStart.") + kCrlf + QStringLiteral("Fout ") +
+                         QString::number(number) + QStringLiteral(" - ") + description +
+                         QLatin1Char('.');
     platform_.messageBox(text, MsgIcon::Critical, MsgButtons::Ok, QLatin1String(kProgramTitle));
 }
 

@@ -37,14 +37,31 @@ public:
         (void)index;
         (void)visible;
     }
-    // Status-bar panel 1 or 2.
+    // Status-bar panel 1 or 2: shown, never read back.
     virtual void setStatusText(int panel, const QString& text) = 0;
-    virtual QString statusText(int panel) const = 0;
     virtual void setCaption(const QString& caption) = 0;
     virtual void showForm(FormId form, bool modal) = 0;
     // Closing a form that is not open does nothing.
     virtual void closeForm(FormId form) = 0;
     virtual void endProcess() = 0;
+    // The open input form takes its project tab into the records: asked before a save
+    // writes and before the exit question, so that no edit is lost.
+    virtual void acceptPendingEdits() {}
+    // A transmission run came to exist for the open project, or went with the project.
+    virtual void showTransmissionRun(bool exists) { (void)exists; }
+};
+
+// A view without windows, for runs without a screen (the command line, the benchmarks):
+// every request to show, close or switch something goes nowhere.
+class NoWindows final : public MainView {
+public:
+    void setMenuEnabled(MenuItem, bool) override {}
+    void setButtonEnabled(int, bool) override {}
+    void setStatusText(int, const QString&) override {}
+    void setCaption(const QString&) override {}
+    void showForm(FormId, bool) override {}
+    void closeForm(FormId) override {}
+    void endProcess() override {}
 };
 
 } // namespace orv

@@ -9,6 +9,9 @@
 
 namespace orv {
 
+// The line end of every multi-line message.
+inline const QString kCrlf = QStringLiteral("\r\n");
+
 // The part of a path after its last separator ("\" or "/"); the whole path when it has none.
 QString GetFileName(QStringView path);
 // The part of a path before its last separator, without it (empty when the separator is the

@@ -1,15 +1,10 @@
 #pragma once
-// Everything that asks the user or touches the desktop goes through Platform, so that the
-// logic behind the windows runs and is tested without a screen. The Qt implementation lives
-// in ui/, the command line has its own, and tests use a scripted fake.
+// What asks the user or touches the desktop goes through narrow interfaces, so that the
+// logic behind the windows runs and is tested without a screen: Platform (messages, input
+// box, file dialogs, pointer, programs, current folder), SectionDialog and PrintJob. The Qt
+// implementations live in ui/, the command line has its own, and tests use a scripted fake.
 
-#include "base/fileerror.h"
-#include "base/reportkind.h"
-
-#include <functional>
 #include <QString>
-
-class QPagedPaintDevice;
 
 namespace orv {
 
@@ -35,25 +30,6 @@ struct FileDialogAnswer {
     QString path; // may be empty without a cancel
 };
 
-// What the printer dialog answered: cancelled, a printer with a number of copies, or the
-// print-to-file box ticked (the caller then asks for a "*.prn" name).
-enum class PrintTarget { Cancelled, Printer, File };
-struct PrintDialogAnswer {
-    PrintTarget target = PrintTarget::Cancelled;
-    int copies = 1;
-    // Printer target: a PDF file chosen instead of a printer, written as the command line's.
-    QString pdfPath;
-};
-
-// Draws one whole copy of a report on the printer handed to it; false when it could not.
-using PrintRender = std::function<bool(QPagedPaintDevice& printer)>;
-
-// A printer failure, with the number the classic runtime gives it.
-constexpr int kErrPrinter = 482;
-inline FileError printerError() {
-    return {kErrPrinter, QStringLiteral("Printerfout")};
-}
-
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -72,19 +48,15 @@ public:
     virtual void openMail(const QString& address, const QString& subject) = 0;
     virtual QString currentDirectory() const = 0;
     virtual bool setCurrentDirectory(const QString& folder) = 0;
-    // The report composition dialog: sets the sections as the boxes stand when it closes
-    // (it opens with every box of the report ticked) and returns true when the user
-    // confirmed it.
-    virtual bool composeSections(ReportKind reportKind, Sections& sections) = 0;
-    // The printer dialog: no selection, no page range, the copies asked in the dialog. A
-    // platform without printers answers cancelled.
-    virtual PrintDialogAnswer printDialog() { return {}; }
-    // One print job on the printer of the last dialog, its own copy count set to 1: render
-    // draws on it, and the job ends when render returns.
-    virtual FileError printJob(const PrintRender& render) {
-        (void)render;
-        return printerError();
-    }
 };
+
+// What a file dialog is for: finding a file with no further demand (the settings file),
+// opening one (it must exist) or saving one (an overwrite is confirmed). Opening and saving
+// leave the current folder as it is.
+enum class FileDialogUse { Locate, Open, Save };
+
+// Every file dialog's request, starting in folder and proposing fileName.
+FileDialogRequest fileDialogRequest(FileDialogUse use, const QString& folder, const QString& filter,
+                                    const QString& fileName = {});
 
 } // namespace orv

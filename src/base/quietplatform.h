@@ -4,10 +4,12 @@
 // such as the reference calculation and the benchmarks.
 
 #include "base/platform.h"
+#include "base/printjob.h"
+#include "base/sectiondialog.h"
 
 namespace orv {
 
-class QuietPlatform final : public Platform {
+class QuietPlatform final : public Platform, public SectionDialog, public PrintJob {
 public:
     int messageBox(const QString&, MsgIcon, MsgButtons buttons, const QString&) override {
         return buttons == MsgButtons::YesNo ? kAnswerYes : kAnswerOk;

@@ -4,13 +4,15 @@
 // given on the command line; file dialogs are cancelled.
 
 #include "base/platform.h"
+#include "base/printjob.h"
+#include "base/sectiondialog.h"
 
 #include <QStringList>
 #include <QTextStream>
 
 namespace orv::cli {
 
-class CliPlatform final : public Platform {
+class CliPlatform final : public Platform, public SectionDialog, public PrintJob {
 public:
     CliPlatform(QTextStream& err, Sections sections) : err_(err), sections_(sections) {}
 

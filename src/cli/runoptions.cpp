@@ -156,28 +156,11 @@ int loadRunState(const RunOptions& options, State& state, QTextStream& err) {
     return kExitDone;
 }
 
-namespace {
-
-// The command line has no windows: the command's requests to show and close them go nowhere.
-class NoWindows final : public MainView {
-public:
-    void setMenuEnabled(MenuItem, bool) override {}
-    void setButtonEnabled(int, bool) override {}
-    void setStatusText(int, const QString&) override {}
-    QString statusText(int) const override { return {}; }
-    void setCaption(const QString&) override {}
-    void showForm(FormId, bool) override {}
-    void closeForm(FormId) override {}
-    void endProcess() override {}
-};
-
-} // namespace
-
 int runCliCommand(const RunOptions& options, State& state, QTextStream& err,
                   QStringList* warnings) {
     CliPlatform platform(err, options.sections);
     NoWindows view;
-    const Outcome run = runCalculationCommand(state, platform, view, options.kind);
+    const Outcome run = runCalculationCommand(state, platform, platform, view, options.kind);
     if (warnings) *warnings = run.warnings;
     if (run.done()) return kExitDone;
     // Every other refusal's message is already on standard error.

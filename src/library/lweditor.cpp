@@ -1,5 +1,6 @@
 #include "library/lweditor.h"
 
+#include "base/helpers.h"
 #include "base/numberformat.h"
 #include "base/win1252.h"
 #include "library/library.h"
@@ -43,7 +44,7 @@ LwEditor::AddChoice LwEditor::add() {
         return AddChoice::Nothing;
     }
     const QString answer =
-        platform_.inputBox(addPrompt(state_.settings, state_.crlf),
+        platform_.inputBox(addPrompt(state_.settings, kCrlf),
                            QStringLiteral("Geluidsbronnen toevoegen"), QStringLiteral("1"));
     if (answer == QLatin1String("1")) {
         editMode_ = EditMode::Add;
@@ -57,18 +58,14 @@ LwEditor::AddChoice LwEditor::add() {
 }
 
 bool LwEditor::importText() {
-    FileDialogRequest request;
-    request.initialFolder = state_.dialogFolder;
-    request.filter = kImportFilter;
-    request.fileMustExist = true;
-    request.noChangeDir = true;
-    const FileDialogAnswer chosen = platform_.openFileDialog(request);
+    const FileDialogAnswer chosen = platform_.openFileDialog(
+        fileDialogRequest(FileDialogUse::Open, dialogFolder_, kImportFilter));
     if (chosen.cancelled || chosen.path.isEmpty() || !isImportName(chosen.path)) {
         platform_.setBusy(false);
         return false;
     }
     platform_.setBusy(true);
-    importFile(state_.settings, chosen.path, platform_, state_.crlf);
+    importFile(state_.settings, chosen.path, platform_, kCrlf);
     platform_.setBusy(false);
     return true;
 }

@@ -27,7 +27,9 @@ public:
     // nothing); the list shows the library again and selects its last line.
     enum class AddChoice { Nothing, Manual, Imported };
 
-    LwEditor(State& state, Platform& platform) : state_(state), platform_(platform) {}
+    // dialogFolder: where the import dialog opens.
+    LwEditor(State& state, Platform& platform, QString dialogFolder = {})
+        : state_(state), platform_(platform), dialogFolder_(std::move(dialogFolder)) {}
 
     // The names the list shows, top to bottom.
     QStringList names();
@@ -62,6 +64,7 @@ private:
 
     State& state_;
     Platform& platform_;
+    QString dialogFolder_;
     int currentEntry_ = 0;
     EditMode editMode_ = EditMode::Add;
     bool editing_ = false;

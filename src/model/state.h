@@ -55,16 +55,6 @@ struct State {
     Sections sections;
     bool sectionsConfirmed = false;
     QString reportBlocks[10];
-
-    // Main-window working state.
-    QString programFolder;
-    // First folder of the project, "*.prn" and import dialogs: the program folder, or the
-    // user's documents when the program folder is the hidden per-user data folder.
-    QString dialogFolder;
-    QString pendingOpenName;
-    QString projectPath;
-    QString todayText;
-    QString crlf = QStringLiteral("\r\n");
 };
 
 // Empties the project and its results: both counts 0, every source record blank, the

@@ -1,5 +1,6 @@
 #include "print/afdrukken.h"
 
+#include "base/helpers.h"
 #include "print/paintersurface.h"
 #include "print/pdfreport.h"
 #include "report/drukoverzicht.h"
@@ -11,33 +12,28 @@
 
 namespace orv {
 
-void showPrintError(const State& state, Platform& platform, const FileError& error) {
-    platform.messageBox(QStringLiteral("Fout %1").arg(error.number) + state.crlf +
-                            error.description,
+void showPrintError(Platform& platform, const FileError& error) {
+    platform.messageBox(QStringLiteral("Fout %1").arg(error.number) + kCrlf + error.description,
                         MsgIcon::Critical, MsgButtons::Ok, QStringLiteral("Foutmelding"));
 }
 
 namespace {
 
-FileError printToFile(const State& state, Platform& platform) {
-    FileDialogRequest request;
-    request.initialFolder = state.dialogFolder;
-    request.filter = kPrnFilter;
-    request.confirmOverwrite = true;
-    request.noChangeDir = true;
-    const FileDialogAnswer answer = platform.saveFileDialog(request);
+FileError printToFile(const State& state, const QString& dialogFolder, Platform& platform) {
+    const FileDialogAnswer answer =
+        platform.saveFileDialog(fileDialogRequest(FileDialogUse::Save, dialogFolder, kPrnFilter));
     if (answer.cancelled || answer.path.isEmpty()) return {};
     return writePrnFile(answer.path, reportText(state));
 }
 
-FileError printCopies(const State& state, Platform& platform, int copies) {
+FileError printCopies(const State& state, PrintJob& printer, int copies) {
     const PrintRender render = [&state](QPagedPaintDevice& printer) {
         PainterSurface surface(printer);
         DrukOverzicht(surface, state, false);
         return surface.finish();
     };
     for (int copy = 0; copy < copies; ++copy) {
-        const FileError error = platform.printJob(render);
+        const FileError error = printer.printJob(render);
         if (!error.ok()) return error;
     }
     return {};
@@ -45,17 +41,18 @@ FileError printCopies(const State& state, Platform& platform, int copies) {
 
 } // namespace
 
-void Afdrukken(const State& state, Platform& platform) {
+void Afdrukken(const State& state, const QString& dialogFolder, Platform& platform,
+               PrintJob& printer) {
     platform.setBusy(true);
-    const PrintDialogAnswer answer = platform.printDialog();
+    const PrintDialogAnswer answer = printer.printDialog();
     FileError error;
     if (answer.target == PrintTarget::File)
-        error = printToFile(state, platform);
+        error = printToFile(state, dialogFolder, platform);
     else if (answer.target == PrintTarget::Printer && !answer.pdfPath.isEmpty())
         error = writeReportPdf(state, answer.pdfPath).error;
     else if (answer.target == PrintTarget::Printer)
-        error = printCopies(state, platform, std::max(1, answer.copies));
-    if (!error.ok()) showPrintError(state, platform, error);
+        error = printCopies(state, printer, std::max(1, answer.copies));
+    if (!error.ok()) showPrintError(platform, error);
     platform.setBusy(false);
 }
 

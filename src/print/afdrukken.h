@@ -4,6 +4,7 @@
 
 #include "app/mainview.h"
 #include "base/platform.h"
+#include "base/printjob.h"
 #include "model/state.h"
 
 #include <QString>
@@ -15,9 +16,10 @@ inline const QString kPdfFilter = QStringLiteral("PDF-bestanden (*.pdf)|*.pdf");
 
 // The printer dialog; with print to file ticked, a file dialog for a "*.prn" name and the
 // text overview written to it; otherwise the report on the printer once per copy, each copy
-// its own print job. Cancelling either dialog ends it silently; a failure shows
-// "Fout " + number + line end + description under "Foutmelding".
-void Afdrukken(const State& state, Platform& platform);
+// its own print job; the file dialog opens in dialogFolder. Cancelling either dialog ends it
+// silently; a failure shows "Fout " + number + line end + description under "Foutmelding".
+void Afdrukken(const State& state, const QString& dialogFolder, Platform& platform,
+               PrintJob& printer);
 
 // Opens the print preview through the main window, which keeps it on record so that the
 // file commands close it.
@@ -26,6 +28,6 @@ inline void AfdrukVoorbeeld(MainView& view) {
 }
 
 // "Fout " + number + line end + description, critical, under "Foutmelding".
-void showPrintError(const State& state, Platform& platform, const FileError& error);
+void showPrintError(Platform& platform, const FileError& error);
 
 } // namespace orv

@@ -2,19 +2,13 @@
 #include "app/programfolder.h"
 #include "base/version.h"
 #include "model/state.h"
-#include "print/afdrukken.h"
-#include "ui/invoer/registerinvoer.h"
-#include "ui/overzicht/frmlettertype.h"
-#include "ui/overzicht/frmoverzicht.h"
-#include "ui/overzicht/frmpreview.h"
 #include "ui/platform/qtplatform.h"
 #include "ui/platform/translation.h"
-#include "ui/rekenblad/frmrekenblad.h"
 #include "ui/shell/frmsplash.h"
 #include "ui/shell/frmstart.h"
 #include "ui/shell/programicon.h"
 #include "ui/shell/sessionend.h"
-#include "ui/vergelijk/frmvergelijk.h"
+#include "ui/shell/wiring.h"
 
 #include <memory>
 #include <QApplication>
@@ -32,24 +26,10 @@ int main(int argc, char* argv[]) {
     orv::QtPlatform platform;
     orv::frmStart window(*state, platform);
     platform.setWindow(&window);
-    orv::MainState mainState(*state, window, platform);
+    orv::WindowSectionDialog sectionDialog(&window);
+    orv::MainState mainState(*state, window, platform, sectionDialog);
     window.setMainState(&mainState);
-    orv::registerInvoerForm(window, mainState, *state, platform);
-    window.setFormFactory(orv::FormId::Lettertype, [&](QWidget* parent) -> QWidget* {
-        return new orv::frmLettertype(state->settings, platform, parent);
-    });
-    window.setFormFactory(orv::FormId::PreView, [&](QWidget* parent) -> QWidget* {
-        return new orv::frmPreView(*state, platform, &mainState, parent);
-    });
-    window.setFormFactory(orv::FormId::Overzicht, [&](QWidget* parent) -> QWidget* {
-        auto* overview = new orv::frmOverzicht(*state, window, parent);
-        overview->setPrintHandler([&] { orv::Afdrukken(*state, platform); });
-        overview->setPreviewHandler([&] { orv::AfdrukVoorbeeld(window); });
-        orv::addRekenbladButton(*overview, *state, platform);
-        QObject::connect(overview, &orv::frmOverzicht::compareRequested, overview,
-                         [&, overview] { orv::frmVergelijk::open(*state, platform, overview); });
-        return overview;
-    });
+    orv::wireWindows(window, mainState, *state, platform, platform);
     mainState.setInstallFolders(orv::installFolders());
     orv::installSessionEnd(mainState, *state);
 

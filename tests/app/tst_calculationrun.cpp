@@ -57,7 +57,8 @@ struct Run {
     QStringList warnings;
     Refusal status = Refusal::None;
     void operator()(State& s, int kind) {
-        const Outcome run = runCalculationCommand(s, platform, view, static_cast<ReportKind>(kind));
+        const Outcome run =
+            runCalculationCommand(s, platform, platform, view, static_cast<ReportKind>(kind));
         status = run.refusal;
         warnings = run.warnings;
     }

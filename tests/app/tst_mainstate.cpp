@@ -95,7 +95,7 @@ struct Harness {
     std::unique_ptr<State> state = std::make_unique<State>();
     FakePlatform platform;
     FakeMainView view;
-    MainState main{*state, view, platform};
+    MainState main{*state, view, platform, platform};
 };
 
 } // namespace
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(h.main.startupCompleted(), started);
         QCOMPARE(h.view.ended, !started);
         if (started) {
-            QCOMPARE(h.state->programFolder, h.path("apps"));
+            QCOMPARE(h.main.session().programFolder, h.path("apps"));
             QCOMPARE(trimmed(h.state->settings.userName), QStringLiteral("Gevonden"));
             h.state->settings.userName = fixedText(u"Gewijzigd", kUserNameWidth);
             h.main.MDIForm_Unload();
@@ -264,7 +264,7 @@ private slots:
         h.platform.saveAnswers.enqueue(chosen(h.path("kopie.orv")));
         h.state->settings.userName = fixedText(u"Na afloop", kUserNameWidth);
         // The input form's project tab, taken in before anything is asked or written.
-        h.main.acceptPendingEdits = [&] {
+        h.view.pendingEdits = [&] {
             h.state->project.projectName = fixedText(u"Laatst", kProjectNameWidth);
         };
 

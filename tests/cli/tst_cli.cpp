@@ -181,7 +181,8 @@ private slots:
         auto mem = site();
         FakePlatform platform;
         FakeMainView view;
-        QVERIFY(runCalculationCommand(*mem, platform, view, ReportKind::Transmission).done());
+        QVERIFY(
+            runCalculationCommand(*mem, platform, platform, view, ReportKind::Transmission).done());
         for (int k = 0; k < 2; ++k)
             QCOMPARE(tables[k].toArray()[0].toObject()["laeq"].toArray()[1].toDouble(),
                      mem->results[k][1].laeq[1]);

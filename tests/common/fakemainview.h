@@ -4,6 +4,7 @@
 
 #include "app/mainview.h"
 
+#include <functional>
 #include <QMap>
 #include <QSet>
 #include <QStringList>
@@ -15,7 +16,6 @@ public:
     void setMenuEnabled(orv::MenuItem item, bool enabled) override { menu[item] = enabled; }
     void setButtonEnabled(int index, bool enabled) override { buttons[index] = enabled; }
     void setStatusText(int panel, const QString& text) override { panels[panel] = text; }
-    QString statusText(int panel) const override { return panels.value(panel); }
     void setCaption(const QString& text) override { caption = text; }
     void showForm(orv::FormId form, bool modal) override {
         open.insert(form);
@@ -30,6 +30,9 @@ public:
         ended = true;
         calls.append(QStringLiteral("end"));
     }
+    void acceptPendingEdits() override {
+        if (pendingEdits) pendingEdits();
+    }
 
     QMap<orv::MenuItem, bool> menu;
     QMap<int, bool> buttons;
@@ -38,6 +41,7 @@ public:
     QSet<orv::FormId> open;
     QStringList calls;
     bool ended = false;
+    std::function<void()> pendingEdits; // the input form's project tab
 };
 
 } // namespace orvtest

@@ -1,8 +1,12 @@
 #pragma once
-// A scripted Platform: answers come from queues the test fills, and every message box,
-// input box and dialog is recorded so that a test asserts the exact Dutch text.
+// A scripted Platform, section dialog and printer: answers come from queues the test fills, and
+// every message box, input box and dialog is recorded so that a test asserts the exact Dutch text.
 
 #include "base/platform.h"
+#include "base/printjob.h"
+#include "base/sectiondialog.h"
+
+#include <functional>
 
 #include <QList>
 #include <QQueue>
@@ -18,7 +22,7 @@ struct RecordedMessage {
     QString caption;
 };
 
-class FakePlatform : public orv::Platform {
+class FakePlatform : public orv::Platform, public orv::SectionDialog, public orv::PrintJob {
 public:
     int messageBox(const QString& text, orv::MsgIcon icon, orv::MsgButtons buttons,
                    const QString& caption) override {
@@ -30,7 +34,6 @@ public:
     QString inputBox(const QString& prompt, const QString& caption,
                      const QString& defaultText) override {
         inputPrompts.append(prompt);
-        inputCaptions.append(caption);
         inputDefaults.append(defaultText);
         log.append(QStringLiteral("input:") + caption);
         return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
@@ -51,7 +54,7 @@ public:
     }
     bool startProgram(const QString& program) override {
         startedPrograms.append(program);
-        return startSucceeds;
+        return true;
     }
     void openMail(const QString& address, const QString& subject) override {
         mails.append(address + QLatin1Char('|') + subject);
@@ -87,12 +90,11 @@ public:
     std::function<orv::FileError(const orv::PrintRender&)> printer;
     orv::Sections sections = *orv::Sections::fromText(QStringLiteral("1111"));
     bool sectionsConfirm = true;
-    bool startSucceeds = true;
     QString currentDir = QStringLiteral("/");
 
     // Records.
     QList<RecordedMessage> messages;
-    QStringList inputPrompts, inputCaptions, inputDefaults;
+    QStringList inputPrompts, inputDefaults;
     QList<orv::FileDialogRequest> openRequests, saveRequests;
     QStringList startedPrograms, mails;
     QList<orv::ReportKind> sectionKinds;

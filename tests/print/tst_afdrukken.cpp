@@ -84,7 +84,7 @@ private slots:
             pages.append(drawn ? int(QString::fromLatin1(buffer.data()).count(page)) : -1);
             return FileError{};
         };
-        Afdrukken(*state, platform);
+        Afdrukken(*state, QString(), platform, platform);
 
         QTEST(int(platform.log.count("print-job")), "jobs");
         QVERIFY(!pages.contains(-1) && !pages.contains(0));

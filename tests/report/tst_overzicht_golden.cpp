@@ -58,7 +58,8 @@ private slots:
         FakePlatform platform;
         platform.sections = *Sections::fromText(flags);
         FakeMainView view;
-        QVERIFY(runCalculationCommand(*st, platform, view, static_cast<ReportKind>(kind)).done());
+        QVERIFY(runCalculationCommand(*st, platform, platform, view, static_cast<ReportKind>(kind))
+                    .done());
         const QString text = reportText(*st);
         compareGolden(file, text);
         // Building again gives the same text: nothing accumulates between runs.

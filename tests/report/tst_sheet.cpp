@@ -24,7 +24,7 @@ namespace {
 bool runTransmission(State& s) {
     orvtest::FakePlatform platform;
     orvtest::FakeMainView view;
-    return runCalculationCommand(s, platform, view, ReportKind::Transmission).done();
+    return runCalculationCommand(s, platform, platform, view, ReportKind::Transmission).done();
 }
 
 // Three mobile sources alike but for their day hours 6, 3.6 and 2.4: 50, 30 and 20 % of the

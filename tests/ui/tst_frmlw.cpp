@@ -1,4 +1,5 @@
 // The library editor as a user drives it: modes, keys and an import.
+#include "app/session.h"
 #include "app/settingsfile.h"
 #include "common/fakeplatform.h"
 #include "common/guards.h"
@@ -24,7 +25,7 @@ struct Editor {
         state->settings.libraryCount = 1;
         for (const QString& n : names)
             addSorted(state->settings, makeEntry(n, 90, 95));
-        window = std::make_unique<frmLw>(*state, platform);
+        window = std::make_unique<frmLw>(*state, session, platform);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
@@ -39,6 +40,7 @@ struct Editor {
     DecimalSeparatorGuard comma{QLatin1Char(',')};
     std::unique_ptr<State> state = std::make_unique<State>();
     FakePlatform platform;
+    Session session;
     std::unique_ptr<frmLw> window;
 };
 

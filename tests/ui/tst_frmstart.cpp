@@ -4,9 +4,9 @@
 #include "base/win1252.h"
 #include "common/fakeplatform.h"
 #include "common/testmain.h"
-#include "ui/invoer/registerinvoer.h"
 #include "ui/platform/translation.h"
 #include "ui/shell/frmstart.h"
+#include "ui/shell/wiring.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -39,7 +39,7 @@ struct Desktop {
         project->sourceCount = {1, 0};
         writeProjectFile(dir.filePath("proj.orv"), *project);
         window.setMainState(&main);
-        registerInvoerForm(window, main, *state, platform);
+        wireWindows(window, main, *state, platform, platform);
         main.MDIForm_Load(QString());
     }
     QAction* action(const QString& name) const { return window.findChild<QAction*>(name); }
@@ -59,7 +59,7 @@ struct Desktop {
     std::unique_ptr<State> state = std::make_unique<State>();
     FakePlatform platform;
     frmStart window{*state, platform};
-    MainState main{*state, window, platform};
+    MainState main{*state, window, platform, platform};
 };
 
 void flushDeletes() {
@@ -77,8 +77,6 @@ private slots:
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("child");
-        QTest::newRow("start") << QStringList{} << "11000001|110000011"
-                               << "";
         QTest::newRow("Nieuw, toolbar Sluiten")
             << QStringList{"mnuNieuw", "Toolbar1_6"} << "11000001|110000011"
             << "";

@@ -9,9 +9,9 @@
 #include "common/fakeplatform.h"
 #include "common/testmain.h"
 #include "testdata.h"
-#include "ui/invoer/registerinvoer.h"
 #include "ui/platform/uihelpers.h"
 #include "ui/shell/frmstart.h"
+#include "ui/shell/wiring.h"
 
 #include <functional>
 #include <QAction>
@@ -34,20 +34,20 @@ using namespace orvtest;
 
 namespace {
 
-struct Session {
-    Session() {
+struct Desk {
+    Desk() {
         setDecimalSeparator(QLatin1Char(','));
         platform.currentDir = dir.path();
         QFile::copy(ORNAVELD_EXAMPLES_DIR "/Ornaveld.set", dir.filePath(kSettingsFileName));
         QFile::copy(ORNAVELD_EXAMPLES_DIR "/voorbeeld.orv", dir.filePath("voorbeeld.orv"));
         window.setMainState(&main);
-        registerInvoerForm(window, main, *state, platform);
+        wireWindows(window, main, *state, platform, platform);
         main.MDIForm_Load(QString());
         window.show();
         QApplication::setActiveWindow(&window);
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
-    ~Session() { setDecimalSeparator(QLatin1Char('.')); }
+    ~Desk() { setDecimalSeparator(QLatin1Char('.')); }
 
     QWidget* focus() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
@@ -99,7 +99,7 @@ struct Session {
     std::unique_ptr<State> state = std::make_unique<State>();
     FakePlatform platform;
     frmStart window{*state, platform};
-    MainState main{*state, window, platform};
+    MainState main{*state, window, platform, platform};
 };
 
 } // namespace
@@ -110,7 +110,7 @@ private slots:
     // A list click shows every field in its display format, and the library choice. Several
     // sources edited: empty boxes and no toolbar while editing, the last one shown after.
     void listClickAndMultiEdit() {
-        Session s;
+        Desk s;
         s.open();
         s.key(Qt::Key_PageDown, Qt::ControlModifier);
         QStringList shown;
@@ -137,7 +137,7 @@ private slots:
 
     // The bundled example: one source and one project field edited, nothing else moves.
     void exampleEditChangesOnlyThat() {
-        Session s;
+        Desk s;
         const QJsonObject before = s.dump("voorbeeld.orv");
         s.open();
         QCOMPARE(s.focus()->objectName(), QStringLiteral("txtProject_0"));
@@ -168,7 +168,7 @@ private slots:
     // "geometrie" while a line source is edited: a box without a number opens nothing (red,
     // its hint, the focus); once corrected the window shows the source's triangle.
     void geometryOfTheEditedSource() {
-        Session s;
+        Desk s;
         s.editLine();
         QLineEdit* start = s.box("txtLijnbron_8");
         start->setText(QStringLiteral("4O"));
@@ -190,7 +190,7 @@ private slots:
 
     // A date that does not exist is refused on leaving, and never reaches the file.
     void impossibleDate() {
-        Session s;
+        Desk s;
         const QJsonObject before = s.dump("voorbeeld.orv");
         s.open();
         s.key(Qt::Key_Return);
@@ -208,7 +208,7 @@ private slots:
 
     // "Bronlijst" lists every named source of the example's library.
     void libraryEditorListsTheExample() {
-        Session s;
+        Desk s;
         s.open();
         QStringList listed;
         s.press(s.find<QAction>("Toolbar1_lijst"), [&](QWidget* w) {
@@ -226,7 +226,7 @@ private slots:
     // In the surcharge tool a box without a number keeps the focus, and its hint goes once
     // the value is corrected.
     void surchargeToolKeepsTheFocus() {
-        Session s;
+        Desk s;
         s.open();
         QList<bool> seen;
         s.press(s.find<QAction>("Toolbar1_Toeslag"), [&](QWidget* w) {

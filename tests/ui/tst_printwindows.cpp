@@ -12,6 +12,7 @@
 #include "ui/overzicht/frmlettertype.h"
 #include "ui/overzicht/frmpreview.h"
 #include "ui/shell/frmstart.h"
+#include "ui/shell/wiring.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -61,7 +62,8 @@ private slots:
         st->settings.printFontName = fixedText(font, kPrintFontNameWidth);
         FakePlatform platform;
         QTemporaryDir dir;
-        frmPreView w(*st, platform);
+        const Session session;
+        frmPreView w(*st, session, platform);
         QCOMPARE(w.windowTitle(), QStringLiteral("Afdrukvoorbeeld, pagina %1 van %1").arg(pages));
         const QString shown = w.findChild<QLabel*>("lblStatus")->text();
         QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.startsWith(status), qPrintable(shown));
@@ -74,7 +76,8 @@ private slots:
     void zoom() {
         const auto st = makeReportState(2, 3, 0, 1, 8);
         FakePlatform platform;
-        frmPreView w(*st, platform);
+        const Session session;
+        frmPreView w(*st, session, platform);
         w.resize(700, 500);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -100,11 +103,9 @@ private slots:
         FakePlatform platform;
         platform.currentDir = dir.path();
         frmStart window(*state, platform);
-        MainState main(*state, window, platform);
+        MainState main(*state, window, platform, platform);
         window.setMainState(&main);
-        window.setFormFactory(FormId::PreView, [&](QWidget* parent) -> QWidget* {
-            return new frmPreView(*state, platform, &main, parent);
-        });
+        wireWindows(window, main, *state, platform, platform);
         main.MDIForm_Load(QString());
         main.mnuNieuw_Click();
         auto shown = [&] {

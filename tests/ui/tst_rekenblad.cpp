@@ -18,6 +18,7 @@
 #include "ui/overzicht/frmoverzicht.h"
 #include "ui/platform/uihelpers.h"
 #include "ui/rekenblad/frmrekenblad.h"
+#include "ui/shell/wiring.h"
 
 #include <algorithm>
 #include <memory>
@@ -46,13 +47,15 @@ QByteArray cliSheetCsv(const QStringList& limits) {
 struct Harness {
     std::unique_ptr<State> state = std::make_unique<State>();
     orvtest::FakePlatform platform;
+    Session session;
     std::unique_ptr<frmRekenblad> window;
 
     Harness() {
         readProjectFile(kExample, *state);
         orvtest::FakeMainView view;
-        runCalculationCommand(*state, platform, view, ReportKind::Transmission);
-        window = std::make_unique<frmRekenblad>(*state, platform, QDateTime::currentDateTime());
+        runCalculationCommand(*state, platform, platform, view, ReportKind::Transmission);
+        window =
+            std::make_unique<frmRekenblad>(*state, session, platform, QDateTime::currentDateTime());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -103,10 +106,11 @@ private slots:
         readProjectFile(kExample, *state);
         orvtest::FakePlatform platform;
         orvtest::FakeMainView view;
+        const Session session;
         for (int kind : runs)
-            runCalculationCommand(*state, platform, view, ReportKind(kind));
+            runCalculationCommand(*state, platform, platform, view, ReportKind(kind));
         frmOverzicht overview(*state, view);
-        addRekenbladButton(overview, *state, platform);
+        addRekenbladButton(overview, *state, session, platform);
         auto* button = overview.findChild<QAction*>("Toolbar1_Rekenblad");
         const bool offered = runs.last() == 2;
         QCOMPARE(button->isEnabled(), offered);

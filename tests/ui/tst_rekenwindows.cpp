@@ -8,9 +8,9 @@
 #include "common/fakeplatform.h"
 #include "common/guards.h"
 #include "common/testmain.h"
-#include "ui/invoer/registerinvoer.h"
 #include "ui/overzicht/frmoverzicht.h"
 #include "ui/shell/frmstart.h"
+#include "ui/shell/wiring.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -36,7 +36,7 @@ struct Desk {
         state->settings.bodyStyle1 = 1;
         state->settings.bodyStyle2 = 2;
         window.setMainState(&main);
-        registerInvoerForm(window, main, *state, platform);
+        wireWindows(window, main, *state, platform, platform);
         window.setFormFactory(FormId::Overzicht, [this](QWidget* parent) -> QWidget* {
             return new frmOverzicht(*state, window, parent);
         });
@@ -54,7 +54,7 @@ struct Desk {
     std::unique_ptr<State> state = freshState();
     FakePlatform platform;
     frmStart window{*state, platform};
-    MainState main{*state, window, platform};
+    MainState main{*state, window, platform, platform};
 };
 
 } // namespace
@@ -140,7 +140,7 @@ private slots:
         // the report on the clipboard.
         int printed = 0;
         d.overview()->findChild<QAction*>("Toolbar1_printen")->trigger();
-        d.overview()->setPrintHandler([&] { ++printed; });
+        QObject::connect(d.overview(), &frmOverzicht::printRequested, [&] { ++printed; });
         d.overview()->findChild<QAction*>("Toolbar1_printen")->trigger();
         d.overview()->findChild<QAction*>("Toolbar1_kopieren")->trigger();
         QCOMPARE(printed, 1);

@@ -32,17 +32,18 @@ namespace {
 
 struct Harness {
     std::unique_ptr<State> state = std::make_unique<State>();
+    Session session{{}, {}, {}, {}, kExample, ProjectStatus::Opened}; // the example open
     orvtest::FakePlatform platform;
     orvtest::FakeMainView view;
     std::unique_ptr<frmOverzicht> overview;
 
     Harness() {
         readProjectFile(kExample, *state);
-        state->projectPath = kExample;
-        runCalculationCommand(*state, platform, view, ReportKind::Transmission);
+        runCalculationCommand(*state, platform, platform, view, ReportKind::Transmission);
         overview = std::make_unique<frmOverzicht>(*state, view);
-        QObject::connect(overview.get(), &frmOverzicht::compareRequested, overview.get(),
-                         [this] { frmVergelijk::open(*state, platform, overview.get()); });
+        QObject::connect(overview.get(), &frmOverzicht::compareRequested, overview.get(), [this] {
+            frmVergelijk::open(*state, session, platform, platform, overview.get());
+        });
     }
     // Presses "Vergelijken..." and picks path in the file dialog.
     frmVergelijk* compareWith(const QString& path) {

@@ -1,6 +1,5 @@
 #include "ui/invoer/frminvoer.h"
 
-#include "app/mainstate.h"
 #include "base/numberformat.h"
 #include "base/win1252.h"
 #include "input/centring.h"
@@ -22,13 +21,13 @@
 
 namespace orv {
 
-frmInvoer::frmInvoer(State& state, Platform& platform, MainView* view, QWidget* parent)
-    : QWidget(parent), state_(state), platform_(platform), view_(view) {
+frmInvoer::frmInvoer(State& state, const Session& session, Platform& platform, MainView* view,
+                     QWidget* parent)
+    : QWidget(parent), state_(state), session_(session), platform_(platform), view_(view) {
     setObjectName(QStringLiteral("frmInvoer"));
-    const QString file = view_ ? view_->statusText(1) : QString();
-    setWindowTitle(file.isEmpty() || file == kNoFileText
-                       ? QStringLiteral("Invoerformulier")
-                       : QStringLiteral("Invoerformulier - ") + file);
+    const QString file = session_.projectFileName();
+    setWindowTitle(file.isEmpty() ? QStringLiteral("Invoerformulier")
+                                  : QStringLiteral("Invoerformulier - ") + file);
     buildForm();
     // The form sees every key first, whichever control has the focus.
     for (QWidget* w : findChildren<QWidget*>())

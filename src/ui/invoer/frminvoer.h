@@ -2,18 +2,17 @@
 // The input form: the project tab and the two source tabs with their lists. It binds the
 // input logic (field table, commit, list operations, centring) to controls named as the
 // program names them ("txtLijnbron_3", "cmbBron_0", "lstBron_1", ...). The tools it opens
-// belong to other windows and are reached through the hooks below; an unset hook does
-// nothing.
+// belong to other windows: it asks for them with its signals.
 
 #include "app/geometryfields.h"
 #include "app/mainview.h"
+#include "app/session.h"
 #include "base/platform.h"
 #include "input/commit.h"
 #include "input/fields.h"
 #include "model/state.h"
 
 #include <array>
-#include <functional>
 #include <QWidget>
 
 class QAction;
@@ -34,14 +33,10 @@ namespace orv {
 class frmInvoer : public QWidget {
     Q_OBJECT
 public:
-    // view receives the status texts (panel 2) and gives the file name (panel 1).
-    frmInvoer(State& state, Platform& platform, MainView* view, QWidget* parent = nullptr);
+    // view receives the status texts (panel 2); the caption names the session's open file.
+    frmInvoer(State& state, const Session& session, Platform& platform, MainView* view,
+              QWidget* parent = nullptr);
     ~frmInvoer() override;
-
-    std::function<void()> openLibraryEditor;                   // "lijst", modal
-    std::function<void()> openSurchargeTool;                   // "Toeslag", modal
-    std::function<void(const BoxesGeometry&)> openGeometry;    // "geometrie", boxes accepted
-    std::function<void(QWidget* button)> popupCalculationMenu; // "reken", under its button
 
     // The project tab into the project record.
     void AcceptProject();
@@ -61,6 +56,16 @@ public:
     void cmdCancel_Click(int kind);
     void UnlockFields(int kind);
     void LockFields(int kind);
+
+signals:
+    // "reken": the calculation menu, to drop down under the button.
+    void calculationMenuRequested(QWidget* button);
+    // "lijst": the library editor, modal; the form refills its library lists afterwards.
+    void libraryEditorRequested();
+    // "Toeslag": the surcharge tool, modal.
+    void surchargeToolRequested();
+    // "geometrie": the line source's boxes accepted, their geometry test to show.
+    void geometryRequested(const orv::BoxesGeometry& run);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,7 +99,7 @@ private:
     std::vector<int> selectedRows(int kind) const;
     void closeForm();
     // Today as "dd-mm-yyyy": what an empty date becomes.
-    QString today() const { return state_.todayText; }
+    QString today() const { return session_.todayText; }
 
     void fieldFocusIn(QWidget* field);
     void fieldLeft(QLineEdit* box);
@@ -105,6 +110,7 @@ private:
     void refuseBox(QLineEdit* box, const QString& toolTip);
 
     State& state_;
+    const Session& session_;
     Platform& platform_;
     MainView* view_;
 

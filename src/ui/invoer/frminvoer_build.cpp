@@ -2,8 +2,7 @@
 // then kept at its own size, so that the form can centre it.
 
 #include "ui/invoer/frminvoer.h"
-#include "ui/shell/programicon.h"
-
+#include "ui/platform/toolbaricon.h"
 #include "ui/platform/win1252guard.h"
 
 #include <QCalendarWidget>
@@ -13,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMetaMethod>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -304,16 +304,15 @@ void frmInvoer::ButtonSetup() {
         AcceptProject();
         // The menu drops down from the button, as from a menu bar.
         QWidget* button = toolbar1_->widgetForAction(toolbar1_->actions()[1]);
-        if (popupCalculationMenu) popupCalculationMenu(button ? button : this);
+        emit calculationMenuRequested(button ? button : this);
     });
     connect(toolbar1_->actions()[3], &QAction::triggered, this, [this] {
-        if (!openLibraryEditor) return;
-        openLibraryEditor();
+        if (!isSignalConnected(QMetaMethod::fromSignal(&frmInvoer::libraryEditorRequested))) return;
+        emit libraryEditorRequested();
         refillLibraryLists();
     });
-    connect(toolbar1_->actions()[5], &QAction::triggered, this, [this] {
-        if (openSurchargeTool) openSurchargeTool();
-    });
+    connect(toolbar1_->actions()[5], &QAction::triggered, this,
+            [this] { emit surchargeToolRequested(); });
 }
 
 void frmInvoer::buildForm() {

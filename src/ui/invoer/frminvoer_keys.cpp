@@ -105,7 +105,7 @@ void frmInvoer::cmdControle_Click() {
         edit->setToolTip(QString());
         setFieldBackground(edit, enabledColour());
     }
-    if (openGeometry) openGeometry(run);
+    emit geometryRequested(run);
 }
 
 bool frmInvoer::fieldKey(QWidget* field, QKeyEvent* key) {

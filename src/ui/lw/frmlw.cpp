@@ -1,5 +1,6 @@
 #include "ui/lw/frmlw.h"
 
+#include "app/session.h"
 #include "base/numberformat.h"
 #include "base/platform.h"
 #include "base/win1252.h"
@@ -59,8 +60,8 @@ bool applyCheck(QLineEdit* box, const ValidateResult& result) {
 
 } // namespace
 
-frmLw::frmLw(State& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), editor_(state, platform) {
+frmLw::frmLw(State& state, const Session& session, Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), editor_(state, platform, session.dialogFolder) {
     setObjectName(QStringLiteral("frmLw"));
     setWindowTitle(QStringLiteral("Geluidsbronnen"));
     buildControls();

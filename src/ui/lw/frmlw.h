@@ -18,11 +18,12 @@ namespace orv {
 
 struct State;
 class Platform;
+struct Session;
 
 class frmLw : public QDialog {
     Q_OBJECT
 public:
-    frmLw(State& state, Platform& platform, QWidget* parent = nullptr);
+    frmLw(State& state, const Session& session, Platform& platform, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

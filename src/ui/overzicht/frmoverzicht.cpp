@@ -46,19 +46,15 @@ void frmOverzicht::ButtonSetup() {
         const char* caption;
         const char* toolTip;
         const char* theme;
-        std::function<void()> run;
+        void (frmOverzicht::*run)();
     };
     const Button buttons[] = {
         {"printen", "Afdrukken", "Overzicht afdrukken op printer", "document-print",
-         [this] {
-             if (printen_) printen_();
-         }},
+         &frmOverzicht::printRequested},
         {"preview", "Afdrukvoorbeeld", "Afdrukvoorbeeld", "document-print-preview",
-         [this] {
-             if (preview_) preview_();
-         }},
+         &frmOverzicht::previewRequested},
         {"kopieren", "Kopiëren", "Overzicht kopiëren naar het klembord", "edit-copy",
-         [this] { copyToClipboard(); }},
+         &frmOverzicht::copyToClipboard},
     };
     for (const Button& b : buttons) {
         QAction* action = toolbar_->addAction(QIcon::fromTheme(QLatin1String(b.theme)),
@@ -76,14 +72,10 @@ void frmOverzicht::ButtonSetup() {
     }
 }
 
-QAction* frmOverzicht::addToolbarAction(const QString& key, const QString& toolTip,
-                                        Handler handler) {
+QAction* frmOverzicht::addToolbarAction(const QString& key, const QString& toolTip) {
     QAction* action = toolbar_->addAction(key);
     action->setObjectName(QStringLiteral("Toolbar1_") + key);
     action->setToolTip(toolTip);
-    connect(action, &QAction::triggered, this, [handler = std::move(handler)] {
-        if (handler) handler();
-    });
     return action;
 }
 

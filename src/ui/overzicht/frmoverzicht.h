@@ -6,7 +6,6 @@
 #include "app/mainview.h"
 #include "model/state.h"
 
-#include <functional>
 #include <QWidget>
 
 class QAction;
@@ -18,21 +17,20 @@ namespace orv {
 class frmOverzicht : public QWidget {
     Q_OBJECT
 public:
-    using Handler = std::function<void()>;
-
     frmOverzicht(const State& state, MainView& view, QWidget* parent = nullptr);
 
-    // "printen" and "preview" do nothing visible until a handler is given.
-    void setPrintHandler(Handler handler) { printen_ = std::move(handler); }
-    void setPreviewHandler(Handler handler) { preview_ = std::move(handler); }
-    // One more toolbar button after the others, named "Toolbar1_" + key.
-    QAction* addToolbarAction(const QString& key, const QString& toolTip, Handler handler);
+    // One more toolbar button after the others, named "Toolbar1_" + key; whoever adds it
+    // connects its triggered signal.
+    QAction* addToolbarAction(const QString& key, const QString& toolTip);
 
     QTextEdit* textBox() const { return txtOverzicht_; }
     // The report text as the user reads it (line ends "\n").
     QString reportText() const;
 
 signals:
+    // "printen" and "preview".
+    void printRequested();
+    void previewRequested();
     // "Vergelijken...", offered after a transmission run: compare with another project.
     void compareRequested();
 
@@ -49,8 +47,6 @@ private:
     MainView& view_;
     QToolBar* toolbar_;
     QTextEdit* txtOverzicht_;
-    Handler printen_;
-    Handler preview_;
 };
 
 } // namespace orv

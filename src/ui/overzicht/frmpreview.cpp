@@ -1,6 +1,5 @@
 #include "ui/overzicht/frmpreview.h"
 
-#include "app/mainstate.h"
 #include "base/win1252.h"
 #include "print/afdrukken.h"
 #include "print/fontcheck.h"
@@ -41,13 +40,12 @@ constexpr double kTwipsPerInch = 1440.0;
 
 } // namespace
 
-frmPreView::frmPreView(const State& state, Platform& platform, MainState* mainState,
+frmPreView::frmPreView(const State& state, const Session& session, Platform& platform,
                        QWidget* parent)
-    : QWidget(parent), state_(state), platform_(platform), mainState_(mainState) {
+    : QWidget(parent), state_(state), session_(session), platform_(platform) {
     setObjectName(QStringLiteral("frmPreView"));
     setWindowTitle(QStringLiteral("Afdrukvoorbeeld - Pagina "));
     platform_.setBusy(true);
-    if (mainState_) mainState_->setPreviewOpen(true);
 
     container_ = new QWidget(this);
     container_->setObjectName(QStringLiteral("DocumentContainer"));
@@ -203,18 +201,14 @@ void frmPreView::placeDocument() {
 }
 
 void frmPreView::savePdf() {
-    FileDialogRequest request;
-    request.initialFolder = state_.dialogFolder;
-    request.filter = kPdfFilter;
-    request.confirmOverwrite = true;
-    request.noChangeDir = true;
-    const FileDialogAnswer answer = platform_.saveFileDialog(request);
+    const FileDialogAnswer answer = platform_.saveFileDialog(
+        fileDialogRequest(FileDialogUse::Save, session_.dialogFolder, kPdfFilter));
     if (answer.cancelled || answer.path.isEmpty()) return;
     platform_.setBusy(true);
     const PdfResult result =
         writePdf_ ? writePdf_(answer.path) : writeReportPdf(state_, answer.path);
     platform_.setBusy(false);
-    if (!result.error.ok()) showPrintError(state_, platform_, result.error);
+    if (!result.error.ok()) showPrintError(platform_, result.error);
 }
 
 void frmPreView::showPages(PreviewPages pages, std::function<PdfResult(const QString&)> writePdf) {
@@ -235,8 +229,9 @@ void frmPreView::keyPressEvent(QKeyEvent* event) {
 void frmPreView::Form_Unload() {
     // A late zoom does nothing once the page counter is 0.
     page_ = 0;
-    if (mainState_) mainState_->setPreviewOpen(false);
-    mainState_ = nullptr;
+    if (unloaded_) return;
+    unloaded_ = true;
+    emit unloaded();
 }
 
 void frmPreView::closeEvent(QCloseEvent* event) {

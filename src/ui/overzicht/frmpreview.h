@@ -2,6 +2,7 @@
 // "Afdrukvoorbeeld": the printed report page by page, with page navigation, three zoom
 // choices, scroll bars and a PDF of the same pages. It opens on the last page.
 
+#include "app/session.h"
 #include "base/platform.h"
 #include "model/state.h"
 #include "print/pdfreport.h"
@@ -18,14 +19,11 @@ class QScrollBar;
 
 namespace orv {
 
-class MainState;
-
 class frmPreView : public QWidget {
     Q_OBJECT
 public:
-    // Renders every page of the report built in state. With a main state, the main window
-    // loses its user-name and print-settings commands while the preview is open.
-    frmPreView(const State& state, Platform& platform, MainState* mainState = nullptr,
+    // Renders every page of the report built in state.
+    frmPreView(const State& state, const Session& session, Platform& platform,
                QWidget* parent = nullptr);
     ~frmPreView() override;
 
@@ -41,6 +39,10 @@ public:
     // Page navigation by button key: "begin", "terug", "volgende", "eind".
     void Toolbar1_ButtonClick(const QString& key);
     void ZoomPagina(int index);
+
+signals:
+    // Once, when the preview goes: the main window gets back the commands it lent it.
+    void unloaded();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -58,8 +60,9 @@ private:
     void Form_Unload();
 
     const State& state_;
+    const Session& session_;
     Platform& platform_;
-    MainState* mainState_;
+    bool unloaded_ = false;
     PreviewPages pages_;
     std::function<PdfResult(const QString&)> writePdf_;
     int page_ = 0;

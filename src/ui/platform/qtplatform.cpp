@@ -1,7 +1,6 @@
 #include "ui/platform/qtplatform.h"
 
 #include "print/afdrukken.h"
-#include "ui/overzicht/frmsamenstellen.h"
 #include "ui/platform/printerdialog.h"
 #include "ui/platform/win1252guard.h"
 
@@ -20,6 +19,15 @@
 #include <QUrlQuery>
 
 namespace orv {
+
+NormalPointer::NormalPointer() : active_(QGuiApplication::overrideCursor() != nullptr) {
+    if (active_) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+}
+
+NormalPointer::~NormalPointer() {
+    if (active_) QGuiApplication::restoreOverrideCursor();
+}
+
 namespace {
 
 // Messages are built with CR LF line ends; a Qt label shows a bare CR as a glyph.
@@ -27,22 +35,6 @@ QString forDisplay(const QString& text) {
     QString out = text;
     return out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
-
-// While the main window is busy, a dialog that asks the user shows the normal pointer.
-class NormalPointer {
-public:
-    NormalPointer() : active_(QGuiApplication::overrideCursor() != nullptr) {
-        if (active_) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    }
-    ~NormalPointer() {
-        if (active_) QGuiApplication::restoreOverrideCursor();
-    }
-    NormalPointer(const NormalPointer&) = delete;
-    NormalPointer& operator=(const NormalPointer&) = delete;
-
-private:
-    bool active_;
-};
 
 } // namespace
 
@@ -198,14 +190,6 @@ bool QtPlatform::setCurrentDirectory(const QString& folder) {
     return QDir::setCurrent(folder);
 }
 
-bool QtPlatform::composeSections(ReportKind reportKind, Sections& sections) {
-    NormalPointer pointer;
-    frmSamenstellen dialog(reportKind, window_);
-    const bool confirmed = dialog.exec() == QDialog::Accepted;
-    sections = dialog.sections();
-    return confirmed;
-}
-
 PrintDialogAnswer QtPlatform::printDialog() {
     NormalPointer pointer;
     PrinterDialog dialog(window_);
@@ -213,11 +197,8 @@ PrintDialogAnswer QtPlatform::printDialog() {
     if (dialog.printToFile()) return {PrintTarget::File, 1, {}};
     printerName_ = dialog.printerName();
     if (printerName_.isEmpty()) {
-        FileDialogRequest request;
-        request.initialFolder = currentDirectory();
-        request.filter = kPdfFilter;
-        request.confirmOverwrite = true;
-        const FileDialogAnswer answer = fileDialog(request, true);
+        const FileDialogAnswer answer = fileDialog(
+            fileDialogRequest(FileDialogUse::Save, currentDirectory(), kPdfFilter), true);
         if (answer.cancelled || answer.path.isEmpty()) return {};
         return {PrintTarget::Printer, 1, answer.path};
     }

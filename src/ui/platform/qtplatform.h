@@ -1,8 +1,9 @@
 #pragma once
-// The desktop's Platform: Qt message boxes, input box, file dialogs, the busy pointer,
-// programs and mail.
+// The desktop's Platform and PrintJob: Qt message boxes, input box, file dialogs, the busy
+// pointer, programs, mail and the printer.
 
 #include "base/platform.h"
+#include "base/printjob.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -19,7 +20,19 @@ QString defaultSuffix(const QString& filter);
 // The programs tried, in order, when "calc.exe" is asked for on a system without it.
 QStringList calculatorCandidates(const QString& program);
 
-class QtPlatform : public Platform {
+// While the main window is busy, a dialog that asks the user shows the normal pointer.
+class NormalPointer {
+public:
+    NormalPointer();
+    ~NormalPointer();
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
+
+private:
+    bool active_;
+};
+
+class QtPlatform : public Platform, public PrintJob {
 public:
     explicit QtPlatform(QWidget* window = nullptr) : window_(window) {}
     ~QtPlatform() override;
@@ -37,7 +50,6 @@ public:
     void openMail(const QString& address, const QString& subject) override;
     QString currentDirectory() const override;
     bool setCurrentDirectory(const QString& folder) override;
-    bool composeSections(ReportKind reportKind, Sections& sections) override;
     // Without an installed printer the dialog says so and offers a PDF file and print to
     // file; a PDF file's name is asked for at once.
     PrintDialogAnswer printDialog() override;

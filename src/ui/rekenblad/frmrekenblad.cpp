@@ -6,10 +6,8 @@
 #include "report/runowner.h"
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
-#include "ui/overzicht/frmoverzicht.h"
 #include "ui/platform/uihelpers.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -49,9 +47,9 @@ void showMargin(QLineEdit* box, const std::optional<double>& margin) {
 
 } // namespace
 
-frmRekenblad::frmRekenblad(State& state, Platform& platform, const QDateTime& ranAt,
-                           QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), platform_(platform) {
+frmRekenblad::frmRekenblad(State& state, const Session& session, Platform& platform,
+                           const QDateTime& ranAt, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), session_(session), platform_(platform) {
     setObjectName(QStringLiteral("frmRekenblad"));
     setWindowTitle(QStringLiteral("Rekenblad"));
     auto* layout = new QVBoxLayout(this);
@@ -228,32 +226,15 @@ void frmRekenblad::copy() {
 }
 
 void frmRekenblad::saveCsv() {
-    FileDialogRequest request;
-    request.initialFolder = state_.dialogFolder;
-    request.filter = QStringLiteral("CSV-bestand (*.csv)|*.csv");
-    request.fileName = QStringLiteral("rekenblad.csv");
-    request.noChangeDir = true;
-    request.confirmOverwrite = true;
-    const FileDialogAnswer answer = platform_.saveFileDialog(request);
+    const FileDialogAnswer answer = platform_.saveFileDialog(fileDialogRequest(
+        FileDialogUse::Save, session_.dialogFolder, QStringLiteral("CSV-bestand (*.csv)|*.csv"),
+        QStringLiteral("rekenblad.csv")));
     if (answer.cancelled || answer.path.isEmpty()) return;
     const QByteArray csv = sheetCsv(sheetTable(sheet_), csvSeparator(decimalSeparator()));
     const FileError e = writeSheetCsv(answer.path, csv);
     if (!e.ok())
         platform_.messageBox(sheetSaveErrorText(e), MsgIcon::Critical, MsgButtons::Ok,
                              QStringLiteral("Rekenblad"));
-}
-
-void addRekenbladButton(frmOverzicht& overview, State& state, Platform& platform) {
-    const QDateTime ranAt = QDateTime::currentDateTime();
-    const bool offered = sheetOffered(state);
-    QAction* action = overview.addToolbarAction(
-        QStringLiteral("Rekenblad"), offered ? QStringLiteral("Rekenblad") : sheetUnavailableText(),
-        [&state, &platform, &overview, ranAt] {
-            auto* sheet = new frmRekenblad(state, platform, ranAt, &overview);
-            sheet->setAttribute(Qt::WA_DeleteOnClose);
-            sheet->show();
-        });
-    action->setEnabled(offered);
 }
 
 } // namespace orv

@@ -4,6 +4,7 @@
 // sheet to the clipboard or to a CSV file. The sheet itself is built in the core; this window
 // binds it to controls.
 
+#include "app/session.h"
 #include "base/platform.h"
 #include "model/state.h"
 #include "report/sheet.h"
@@ -18,13 +19,11 @@ class QTableWidget;
 
 namespace orv {
 
-class frmOverzicht;
-
 class frmRekenblad : public QWidget {
     Q_OBJECT
 public:
     // ranAt: when the run whose results stand in state was made.
-    frmRekenblad(State& state, Platform& platform, const QDateTime& ranAt,
+    frmRekenblad(State& state, const Session& session, Platform& platform, const QDateTime& ranAt,
                  QWidget* parent = nullptr);
 
     // Rebuilds the sheet from the state's results and limits, keeping the chosen order.
@@ -40,6 +39,7 @@ private:
     void saveCsv();
 
     State& state_;
+    const Session& session_;
     Platform& platform_;
     Sheet sheet_;
     int sortColumn_ = -1; // -1: by contribution in the decisive period
@@ -53,10 +53,5 @@ private:
     QLabel* decisive_ = nullptr;
     QTableWidget* table_ = nullptr;
 };
-
-// The overview's "Rekenblad" button: it opens the sheet beside the overview, which closes it
-// with itself. Disabled, with the reason as its tooltip, when the overview's run is not a
-// transmission run.
-void addRekenbladButton(frmOverzicht& overview, State& state, Platform& platform);
 
 } // namespace orv

@@ -3,6 +3,7 @@
 #include "app/calculationrun.h"
 #include "app/mainstate.h"
 #include "base/version.h"
+#include "ui/platform/toolbaricon.h"
 #include "ui/shell/programicon.h"
 
 #include <QApplication>

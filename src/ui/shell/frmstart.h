@@ -53,11 +53,19 @@ public:
     void setButtonEnabled(int index, bool enabled) override;
     void setButtonVisible(int index, bool visible) override;
     void setStatusText(int panel, const QString& text) override;
-    QString statusText(int panel) const override;
+    // What a status-bar panel shows.
+    QString statusText(int panel) const;
     void setCaption(const QString& caption) override;
     void showForm(FormId form, bool modal) override;
     void closeForm(FormId form) override;
     void endProcess() override;
+    void acceptPendingEdits() override { emit pendingEditsWanted(); }
+    void showTransmissionRun(bool exists) override { emit transmissionRunChanged(exists); }
+
+signals:
+    // Connected directly: the input form's project tab reaches the records before return.
+    void pendingEditsWanted();
+    void transmissionRunChanged(bool exists);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

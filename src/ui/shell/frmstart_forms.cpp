@@ -1,22 +1,13 @@
 // Showing and closing the other windows of the main window.
 
 #include "app/mainstate.h"
-#include "base/helpers.h"
-#include "base/version.h"
-#include "base/win1252.h"
 #include "ui/shell/frmabout.h"
 #include "ui/shell/frmstart.h"
 
 #include <QDialog>
 #include <QEventLoop>
-#include <QFile>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStringDecoder>
-#include <QVBoxLayout>
 
 namespace orv {
 namespace {
@@ -98,9 +89,7 @@ QWidget* frmStart::createForm(FormId form) {
 }
 
 void frmStart::showAbout() {
-    const QString delivery = mainState_
-                                 ? mainState_->deliveryTextPath()
-                                 : joinPath(state_.programFolder, QStringLiteral("levering.txt"));
+    const QString delivery = mainState_ ? mainState_->deliveryTextPath() : QString();
     frmAbout about(state_, platform_, delivery, this);
     about.exec();
 }

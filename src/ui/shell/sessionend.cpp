@@ -25,7 +25,7 @@ void onSignal(int) {
 // what the user has.
 void writeSettingsNow(MainState& mainState, State& state) {
     if (!mainState.startupCompleted() || mainState.processEnded()) return;
-    QDir::setCurrent(state.programFolder);
+    QDir::setCurrent(mainState.session().programFolder);
     writeSettingsFile(mainState.settingsPath(), state.settings);
 }
 

@@ -9,7 +9,6 @@
 #include "report/limitinput.h"
 #include "report/sheetcolumns.h"
 #include "report/sheetexport.h"
-#include "ui/overzicht/frmpreview.h"
 #include "ui/platform/uihelpers.h"
 
 #include <QClipboard>
@@ -53,16 +52,18 @@ VariantInfo infoOf(const State& state, const QString& path) {
     return info;
 }
 
-QString projectFolder(const State& state, const Platform& platform) {
-    if (state.projectPath.isEmpty()) return state.dialogFolder;
-    return QFileInfo(QDir(platform.currentDirectory()).filePath(state.projectPath)).absolutePath();
+QString projectFolder(const Session& session, const Platform& platform) {
+    if (session.projectPath.isEmpty()) return session.dialogFolder;
+    return QFileInfo(QDir(platform.currentDirectory()).filePath(session.projectPath))
+        .absolutePath();
 }
 
 } // namespace
 
-frmVergelijk* frmVergelijk::open(const State& state, Platform& platform, QWidget* parent) {
+frmVergelijk* frmVergelijk::open(const State& state, const Session& session, Platform& platform,
+                                 PrintJob& printer, QWidget* parent) {
     FileDialogRequest request;
-    request.initialFolder = projectFolder(state, platform);
+    request.initialFolder = projectFolder(session, platform);
     request.filter = QStringLiteral("Bestand Ornaveld (*.orv)|*.orv");
     request.fileMustExist = true;
     request.noChangeDir = true;
@@ -74,7 +75,7 @@ frmVergelijk* frmVergelijk::open(const State& state, Platform& platform, QWidget
     std::copy_n(state.periodHours, kPeriods, other->periodHours);
     const FileError error = readProjectFile(answer.path, *other);
     ComparisonPrint names;
-    names.a = infoOf(state, state.projectPath);
+    names.a = infoOf(state, session.projectPath);
     names.b = infoOf(*other, answer.path);
     VariantLevels a, b;
     QString refusal;
@@ -97,16 +98,19 @@ frmVergelijk* frmVergelijk::open(const State& state, Platform& platform, QWidget
     }
     names.a.warnings = a.outcome.warnings;
     names.b.warnings = b.outcome.warnings;
-    auto* window = new frmVergelijk(std::move(a), std::move(b), names, state, platform, parent);
+    auto* window = new frmVergelijk(std::move(a), std::move(b), names, state, session, platform,
+                                    printer, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
 }
 
 frmVergelijk::frmVergelijk(VariantLevels a, VariantLevels b, ComparisonPrint names,
-                           const State& state, Platform& platform, QWidget* parent)
+                           const State& state, const Session& session, Platform& platform,
+                           PrintJob& printer, QWidget* parent)
     : QWidget(parent, Qt::Window), a_(std::move(a)), b_(std::move(b)), print_(std::move(names)),
-      limits_(state.sheetLimits), state_(state), platform_(platform) {
+      limits_(state.sheetLimits), state_(state), session_(session), platform_(platform),
+      printer_(printer) {
     setObjectName(QStringLiteral("frmVergelijk"));
     setWindowTitle(kCaption);
     auto* layout = new QVBoxLayout(this);
@@ -282,7 +286,7 @@ void frmVergelijk::copy() {
 
 void frmVergelijk::saveCsv() {
     FileDialogRequest request;
-    request.initialFolder = state_.dialogFolder;
+    request.initialFolder = session_.dialogFolder;
     request.filter = QStringLiteral("CSV-bestand (*.csv)|*.csv");
     request.fileName = QStringLiteral("vergelijking.csv");
     request.noChangeDir = true;
@@ -301,7 +305,7 @@ void frmVergelijk::saveCsv() {
 }
 
 void frmVergelijk::printComparison() {
-    const PrintDialogAnswer answer = platform_.printDialog();
+    const PrintDialogAnswer answer = printer_.printDialog();
     if (answer.target != PrintTarget::Printer) return;
     const PrintRender render = [this](QPagedPaintDevice& printer) {
         PainterSurface surface(printer);
@@ -309,7 +313,7 @@ void frmVergelijk::printComparison() {
         return surface.finish();
     };
     for (int copy = 0; copy < std::max(1, answer.copies); ++copy) {
-        const FileError e = platform_.printJob(render);
+        const FileError e = printer_.printJob(render);
         if (!e.ok()) {
             platform_.messageBox(QStringLiteral("Fout ") + QString::number(e.number) +
                                      QStringLiteral(" - ") + e.description,
@@ -319,22 +323,18 @@ void frmVergelijk::printComparison() {
     }
 }
 
-// The report's preview window, showing the comparison's pages instead; "PDF" there writes
-// the comparison too.
+// The report's preview window shows the comparison's pages instead; "PDF" there writes the
+// comparison too.
 void frmVergelijk::preview() {
-    auto* window = new frmPreView(state_, platform_, nullptr, this);
-    window->setWindowFlag(Qt::Window);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->showPages(renderComparisonPreview(print_, state_.settings),
-                      [print = print_, settings = state_.settings](const QString& path) {
-                          return writeComparisonPdf(print, settings, path);
-                      });
-    window->show();
+    emit previewRequested({renderComparisonPreview(print_, state_.settings),
+                           [print = print_, settings = state_.settings](const QString& path) {
+                               return writeComparisonPdf(print, settings, path);
+                           }});
 }
 
 void frmVergelijk::savePdf() {
     FileDialogRequest request;
-    request.initialFolder = state_.dialogFolder;
+    request.initialFolder = session_.dialogFolder;
     request.filter = QStringLiteral("PDF-bestanden (*.pdf)|*.pdf");
     request.fileName = QStringLiteral("vergelijking.pdf");
     request.noChangeDir = true;

@@ -4,10 +4,16 @@
 // tables to the clipboard, a CSV file, the printer or a PDF. The comparison itself is built
 // in the core; this window binds it to controls.
 
+#include "app/session.h"
 #include "base/platform.h"
+#include "base/printjob.h"
 #include "calc/variants.h"
 #include "model/state.h"
+#include "print/pdfreport.h"
+#include "print/previewsurface.h"
 #include "report/comparisonpages.h"
+
+#include <functional>
 
 #include <QWidget>
 
@@ -17,16 +23,28 @@ class QTableWidget;
 
 namespace orv {
 
+// What the print preview shows for a comparison: its pages, and how its "PDF" writes them.
+struct ComparisonPreview {
+    PreviewPages pages;
+    std::function<PdfResult(const QString&)> writePdf;
+};
+
 class frmVergelijk : public QWidget {
     Q_OBJECT
 public:
     // a and b are the runs of both projects; limits start as the calculation sheet's.
     frmVergelijk(VariantLevels a, VariantLevels b, ComparisonPrint names, const State& state,
-                 Platform& platform, QWidget* parent = nullptr);
+                 const Session& session, Platform& platform, PrintJob& printer,
+                 QWidget* parent = nullptr);
 
     // Asks for the other project file (starting in the open project's folder), runs both and
     // shows the window; a failed read or run is reported and nothing opens.
-    static frmVergelijk* open(const State& state, Platform& platform, QWidget* parent);
+    static frmVergelijk* open(const State& state, const Session& session, Platform& platform,
+                              PrintJob& printer, QWidget* parent);
+
+signals:
+    // "Afdrukvoorbeeld": the comparison's pages, for the print preview window.
+    void previewRequested(const orv::ComparisonPreview& preview);
 
 private:
     void buildLimits(QWidget* box);
@@ -45,7 +63,9 @@ private:
     ComparisonPrint print_;
     SheetLimits limits_;
     const State& state_;
+    const Session& session_;
     Platform& platform_;
+    PrintJob& printer_;
     int sortColumn_ = -1; // -1: by the largest change
     bool ascending_ = true;
     QLineEdit* limit_[kPeriods] = {};

@@ -23,6 +23,8 @@ std::unique_ptr<State> drawLargestProject() {
     s->sourceCount = {kMaxSources, kMaxSources};
     for (int i = 1; i <= kMaxSources; ++i) {
         SourceRecord& l = s->sources[0][i];
+        // Names of their own, so that a comparison of two variants matches them one to one.
+        l.description = QStringLiteral("Route %1").arg(i).leftJustified(kDescriptionWidth);
         l.lwA = tenth(rng, 80, 110);
         l.lwAMax = l.lwA + 8;
         l.pointCount = 1000;
@@ -37,6 +39,7 @@ std::unique_ptr<State> drawLargestProject() {
         } while (std::abs(l.distanceA - l.distanceB) >= l.length ||
                  l.distanceA + l.distanceB <= l.length);
         SourceRecord& m = s->sources[1][i];
+        m.description = QStringLiteral("Bron %1").arg(i).leftJustified(kDescriptionWidth);
         m.lwA = tenth(rng, 80, 110);
         m.lwAMax = m.lwA + 6;
         m.pointCount = 1 + rng.bounded(20);

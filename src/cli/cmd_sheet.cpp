@@ -100,22 +100,6 @@ QJsonObject periodJson(const SheetPeriod& p) {
     };
 }
 
-// --limits and --lamax-limits: "D/E/N".
-bool takeLimits(const QCommandLineParser& parser, const QString& name,
-                std::optional<double> (&into)[kPeriods], QTextStream& err) {
-    if (!parser.isSet(name)) return true;
-    const auto limits = parseLimitTriple(parser.value(name));
-    if (!limits) {
-        err << "--" << name
-            << " verwacht drie grenswaarden dag/avond/nacht in dB(A) (0..150), "
-               "bijvoorbeeld 50/45/40.\n";
-        return false;
-    }
-    for (int p = 0; p < kPeriods; ++p)
-        into[p] = (*limits)[static_cast<std::size_t>(p)];
-    return true;
-}
-
 } // namespace
 
 QJsonObject sheetJson(const Sheet& sheet, const QStringList& warnings) {

@@ -9,12 +9,28 @@
 #include "base/win1252.h"
 #include "cli/cliplatform.h"
 #include "cli/commands.h"
+#include "report/limitinput.h"
 #include "report/printsettings.h"
 
 namespace orv::cli {
 
 QCommandLineOption decimalOption() {
     return {QStringLiteral("decimal"), QString(), QStringLiteral("SEP")};
+}
+
+bool takeLimits(const QCommandLineParser& parser, const QString& name,
+                std::optional<double> (&into)[kPeriods], QTextStream& err) {
+    if (!parser.isSet(name)) return true;
+    const auto limits = parseLimitTriple(parser.value(name));
+    if (!limits) {
+        err << "--" << name
+            << " verwacht drie grenswaarden dag/avond/nacht in dB(A) (0..150), "
+               "bijvoorbeeld 50/45/40.\n";
+        return false;
+    }
+    for (int p = 0; p < kPeriods; ++p)
+        into[p] = (*limits)[static_cast<std::size_t>(p)];
+    return true;
 }
 
 bool takeDecimal(const QCommandLineParser& parser, RunOptions& options, QTextStream& err) {

@@ -34,6 +34,11 @@ QCommandLineOption decimalOption();
 // Takes a --decimal that parser saw into options; false with the message on err when wrong.
 bool takeDecimal(const QCommandLineParser& parser, RunOptions& options, QTextStream& err);
 
+// --limits and --lamax-limits of sheet and compare: "D/E/N", each 0..150 dB(A). Leaves `into`
+// alone when the option is not given; false, with the message on err, for a wrong value.
+bool takeLimits(const QCommandLineParser& parser, const QString& name,
+                std::optional<double> (&into)[kPeriods], QTextStream& err);
+
 // An output file that is one of the inputs would be destroyed by the run: refused as wrong
 // usage with a Dutch message. "-" (standard output) is never an input.
 int refuseOutputOntoInput(const QString& output, const QStringList& inputs, QTextStream& err);

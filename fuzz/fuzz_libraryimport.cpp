@@ -34,7 +34,6 @@ public:
     void openMail(const QString&, const QString&) override {}
     QString currentDirectory() const override { return {}; }
     bool setCurrentDirectory(const QString&) override { return false; }
-    bool composeSections(orv::ReportKind, orv::Sections&) override { return false; }
 };
 
 } // namespace

@@ -1,11 +1,13 @@
 #include "ui/platform/uihelpers.h"
 
 #include <QAbstractItemView>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace orv {
 namespace {
@@ -68,6 +70,15 @@ void closeDocument(QWidget* document) {
         sub->close();
     else
         document->close();
+}
+
+QPushButton* addButton(QBoxLayout& row, QWidget* parent, const QString& name,
+                       const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    row.addWidget(button);
+    return button;
 }
 
 } // namespace orv

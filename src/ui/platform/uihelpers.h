@@ -7,6 +7,9 @@ class QPainter;
 class QRect;
 class QWidget;
 
+class QBoxLayout;
+class QPushButton;
+
 namespace orv {
 
 // A colour written as hexadecimal BBGGRR, the form in which the program's colours are known.
@@ -40,5 +43,10 @@ void paintGradient(QPainter& painter, const QRect& area, const QColor& start, co
 // Closes a document window: inside the main window's frame its sub-window goes with it, so
 // that no empty frame stays behind and the frame knows the document is gone.
 void closeDocument(QWidget* document);
+
+// A push button at the end of a row of buttons, named for the tests and, by its caption
+// without the "&", for screen readers.
+QPushButton* addButton(QBoxLayout& row, QWidget* parent, const QString& name,
+                       const QString& caption);
 
 } // namespace orv

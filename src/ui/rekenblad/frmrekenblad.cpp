@@ -81,11 +81,7 @@ frmRekenblad::frmRekenblad(State& state, const Session& session, Platform& platf
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto addButton = [&](const QString& name, const QString& caption, auto slot) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-        connect(button, &QPushButton::clicked, this, slot);
-        buttons->addWidget(button);
+        connect(orv::addButton(*buttons, this, name, caption), &QPushButton::clicked, this, slot);
     };
     addButton(QStringLiteral("cmdKopieren"), QStringLiteral("&Kopiëren"), [this] { copy(); });
     addButton(QStringLiteral("cmdOpslaan"), QStringLiteral("&Opslaan als CSV"),

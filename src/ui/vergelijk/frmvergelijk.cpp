@@ -148,11 +148,7 @@ frmVergelijk::frmVergelijk(VariantLevels a, VariantLevels b, ComparisonPrint nam
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto addButton = [&](const QString& name, const QString& caption, auto slot) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-        connect(button, &QPushButton::clicked, this, slot);
-        buttons->addWidget(button);
+        connect(orv::addButton(*buttons, this, name, caption), &QPushButton::clicked, this, slot);
     };
     addButton(QStringLiteral("cmdKopieren"), QStringLiteral("&Kopiëren"), [this] { copy(); });
     addButton(QStringLiteral("cmdOpslaan"), QStringLiteral("&Opslaan als CSV"),

@@ -45,8 +45,9 @@ void BM_OpenLargestIntoForm(benchmark::State& bench) {
     const auto state = largestProject();
     orv::QuietPlatform platform;
     const orv::Session session;
+    orv::ProjectHistory history;
     for (auto _ : bench) {
-        orv::frmInvoer form(*state, session, platform, nullptr);
+        orv::frmInvoer form(*state, session, platform, nullptr, history);
         benchmark::DoNotOptimize(
             form.findChild<QListWidget*>(QStringLiteral("lstBron_1"))->count());
     }

@@ -10,6 +10,7 @@
 #include "base/platform.h"
 #include "base/reportkind.h"
 #include "base/sectiondialog.h"
+#include "input/undo.h"
 #include "model/state.h"
 
 #include <array>
@@ -20,6 +21,9 @@ namespace orv {
 
 inline const QString kNoFileText = QStringLiteral("Geen bestand");
 inline const QString kProjectFilter = QStringLiteral("Bestand Ornaveld (*.orv)|*.orv");
+inline const QString kTotalSurchargeNotSaved =
+    QStringLiteral("De toeslag op het totaal (<alle bronnen>) wordt niet in het projectbestand "
+                   "opgeslagen.");
 inline const QString kSettingsFilter =
     QStringLiteral("Bestand Ornaveld.set (Ornaveld.set)|Ornaveld.set");
 
@@ -57,6 +61,9 @@ public:
     // tables); the view hears of every change through MainView::showTransmissionRun.
     bool hasTransmissionRun() const { return transmissionRun_; }
     bool processEnded() const { return ended_; }
+    // Undo and redo of the open project: cleared whenever the project goes or another comes.
+    // Its listeners hear of every committed change, undo and redo.
+    ProjectHistory& history() { return history_; }
 
     // Start-up with the process's command line (the arguments as one text).
     void MDIForm_Load(const QString& commandLine);
@@ -108,6 +115,7 @@ private:
     Platform& platform_;
     SectionDialog& sectionDialog_;
     Session session_;
+    ProjectHistory history_;
     QDate today_;
     InstallFolders install_;
     std::array<bool, kMenuItemCount> menu_{};

@@ -140,6 +140,7 @@ void MainState::mnuBerekening_Click(ReportKind kind) {
 
 void MainState::resetProject() {
     Reset(state_);
+    history_.clear();
     setTransmissionRun(false);
 }
 

@@ -52,6 +52,10 @@ void MainState::mnuOpslaan_Click() {
         dialogFileName_ = answer.path;
         if (writeProject(answer.path)) break;
     }
+    // The file has no place for the surcharge on the total level: it goes with the project.
+    if (state_.sources[0][0].surchargeKx > 0)
+        platform_.messageBox(kTotalSurchargeNotSaved, MsgIcon::Exclamation, MsgButtons::Ok,
+                             QStringLiteral("Waarschuwing"));
     dialogFileName_.clear();
     view_.closeForm(FormId::PreView);
     view_.closeForm(FormId::Overzicht);

@@ -48,6 +48,8 @@ struct SourceRecord {
     double distanceB = 0;
     qint16 reflection = 0;
     qint16 screening = 0;
+
+    bool operator==(const SourceRecord&) const = default;
 };
 
 struct ProjectRecord {
@@ -59,6 +61,8 @@ struct ProjectRecord {
     double receiverHeight = 1.5;
     QString groundType = QStringLiteral("hard ");
     qint16 facadeReflection = 0;
+
+    bool operator==(const ProjectRecord&) const = default;
 };
 
 struct SourceResult {

@@ -292,6 +292,7 @@ private slots:
 
     // A failed write says so and shows the dialog again with the same name; only a good
     // write or a cancel leaves the loop. No name at all saves nothing and closes nothing.
+    // A surcharge on the total level, which the file cannot hold, is named once after the write.
     void saveFailure_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("message");
@@ -301,6 +302,7 @@ private slots:
         QTest::newRow("missing folder, then cancel") << "weg/x.orv" << e76 << "";
         QTest::newRow("folder in the way, then elsewhere") << "map.orv" << e75 << "goed.orv";
         QTest::newRow("no name") << "" << QString() << "";
+        QTest::newRow("total surcharge") << "map.orv" << e75 + kTotalSurchargeNotSaved << "g.orv";
     }
     void saveFailure() {
         QFETCH(QString, target);
@@ -310,6 +312,8 @@ private slots:
         h.mkdir("map.orv");
         h.start();
         h.open("proj.orv");
+        if (QByteArray(QTest::currentDataTag()) == "total surcharge")
+            h.state->sources[0][0].surchargeKx = 5;
         h.view.calls.clear();
         h.platform.saveAnswers.enqueue(chosen(target.isEmpty() ? target : h.path(target)));
         h.platform.saveAnswers.enqueue(then.isEmpty() ? cancelled() : chosen(h.path(then)));

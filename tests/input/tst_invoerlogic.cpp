@@ -9,6 +9,7 @@
 #include "input/listops.h"
 #include "input/projecttexts.h"
 #include "input/sourcetexts.h"
+#include "input/undo.h"
 
 #include <memory>
 
@@ -273,6 +274,34 @@ private slots:
 
 private:
     orvtest::DecimalSeparatorGuard comma_{QLatin1Char(',')};
+
+    // A delete undone brings back the records it moved and the count; a step that changed
+    // nothing is none; a new step after an undo drops what could be redone; every step, undo
+    // and redo is heard, a clear is not.
+    void historyStepsUndoAndRedo() {
+        auto s = withLibrary();
+        for (int i = 1; i <= 3; ++i)
+            s->sources[1][static_cast<std::size_t>(i)] = named("Heftruck", QString::number(i));
+        s->sourceCount[1] = 3;
+        ProjectHistory history;
+        int heard = 0;
+        history.addProjectChangedListener([&] { ++heard; });
+        const ProjectSnapshot opened = takeSnapshot(*s, {ListSelection{1, {1}}, {}});
+        deleteSources(*s, 1, {0});
+        history.record(opened, takeSnapshot(*s));
+        history.record(takeSnapshot(*s), takeSnapshot(*s, {ListSelection{0, {0}}, {}}));
+        QCOMPARE(*history.undo(*s), opened);
+        QVERIFY(takeSnapshot(*s).sameProject(opened));
+        QVERIFY(!history.undo(*s) && history.canRedo());
+        s->project.projectName = fixedText(u"ander", kProjectNameWidth);
+        history.record(opened, takeSnapshot(*s));
+        QVERIFY(!history.redo(*s));
+        QCOMPARE(history.undo(*s)->sources[1].size(), 4u);
+        QCOMPARE(s->sourceCount[1], 3);
+        QCOMPARE(heard, 4);
+        history.clear();
+        QVERIFY(!history.canUndo() && !history.canRedo() && heard == 4);
+    }
 };
 
 ORV_TEST_MAIN(TestInvoerLogic)

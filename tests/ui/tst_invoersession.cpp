@@ -8,6 +8,8 @@
 #include "cli/commands.h"
 #include "common/fakeplatform.h"
 #include "common/testmain.h"
+#include "input/sourcetexts.h"
+#include "input/undo.h"
 #include "testdata.h"
 #include "ui/platform/uihelpers.h"
 #include "ui/shell/frmstart.h"
@@ -107,6 +109,66 @@ struct Desk {
 class TestInvoerSession : public QObject {
     Q_OBJECT
 private slots:
+    // Ten changes of every kind the form makes are ten steps: undone by Ctrl+Z they give the
+    // project as opened and its selection, redone by Ctrl+Y (and Ctrl+Shift+Z) the edited one.
+    // Ctrl+Z in a text box undoes its typing only.
+    void undoAndRedoEveryKindOfChange() {
+        Desk s;
+        s.open();
+        auto* undo = s.find<QAction>("ToolbarBewerken_undo");
+        auto* lines = s.find<QListWidget>("lstBron_0");
+        const ProjectSnapshot opened = takeSnapshot(*s.state);
+        const QString number = s.box("txtProject_0")->text();
+        QTest::keyClicks(s.focus(), "25.001");
+        s.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.box("txtProject_0")->text(), number);
+        QVERIFY(!undo->isEnabled());
+        QTest::keyClicks(s.focus(), "25.002");
+        s.key(Qt::Key_Tab); // 1 project number
+        auto* ground = s.find<QComboBox>("cmbReken_0");
+        ground->setCurrentIndex(1 - ground->currentIndex()); // 2 ground
+        s.key(Qt::Key_PageDown, Qt::ControlModifier);
+        const QList<QListWidgetItem*> selectedAtOpen = lines->selectedItems();
+        s.key(Qt::Key_F8); // 3 sort
+        s.key(Qt::Key_Down);
+        s.key(Qt::Key_Return);
+        s.box("txtLijnbron_3")->setText("33");
+        QTest::mouseClick(s.find("cmdOK_0"), Qt::LeftButton); // 4 edit
+        s.key(Qt::Key_Insert);
+        QTest::mouseClick(s.find("cmdOK_0"), Qt::LeftButton); // 5 add
+        s.key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        s.key(Qt::Key_Return);
+        s.box("txtLijnbron_3")->setText("45");
+        QTest::mouseClick(s.find("cmdOK_0"), Qt::LeftButton); // 6 multi-edit
+        s.platform.answers.enqueue(kAnswerYes);
+        s.key(Qt::Key_Delete); // 7 delete
+        s.press(s.find<QAction>("Toolbar1_Toeslag"), [](QWidget* w) {
+            w->findChild<QComboBox*>("Combo2")->setCurrentIndex(2); // 8 total surcharge
+        });
+        QApplication::setActiveWindow(&s.window); // back from the tool, as a window manager does
+        s.key(Qt::Key_PageDown, Qt::ControlModifier);
+        s.key(Qt::Key_Insert);
+        QTest::mouseClick(s.find("cmdOK_1"), Qt::LeftButton); // 9 add
+        s.platform.answers.enqueue(kAnswerYes);
+        s.key(Qt::Key_Delete); // 10 delete
+        const ProjectSnapshot edited = takeSnapshot(*s.state);
+        QCOMPARE(edited.sources[0][0].surchargeKx, 10);
+
+        int undone = 0;
+        for (; undo->isEnabled() && undone < 20; ++undone)
+            s.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(undone, 10);
+        QVERIFY(takeSnapshot(*s.state).sameProject(opened));
+        QCOMPARE(lines->selectedItems().size(), selectedAtOpen.size());
+        QCOMPARE(lines->item(0)->text(), listTexts(*s.state, 0).front());
+        QCOMPARE(s.box("txtProject_0")->text(), number);
+        for (int i = 0; i < 10; ++i)
+            s.key(i % 2 ? Qt::Key_Y : Qt::Key_Z,
+                  i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(takeSnapshot(*s.state).sameProject(edited));
+        QVERIFY(!s.find<QAction>("ToolbarBewerken_redo")->isEnabled());
+    }
+
     // A list click shows every field in its display format, and the library choice. Several
     // sources edited: empty boxes and no toolbar while editing, the last one shown after.
     void listClickAndMultiEdit() {

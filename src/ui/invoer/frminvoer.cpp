@@ -22,8 +22,9 @@
 namespace orv {
 
 frmInvoer::frmInvoer(State& state, const Session& session, Platform& platform, MainView* view,
-                     QWidget* parent)
-    : QWidget(parent), state_(state), session_(session), platform_(platform), view_(view) {
+                     ProjectHistory& history, QWidget* parent)
+    : QWidget(parent), state_(state), session_(session), platform_(platform), view_(view),
+      history_(history) {
     setObjectName(QStringLiteral("frmInvoer"));
     const QString file = session_.projectFileName();
     setWindowTitle(file.isEmpty() ? QStringLiteral("Invoerformulier")
@@ -40,6 +41,9 @@ frmInvoer::frmInvoer(State& state, const Session& session, Platform& platform, M
     showProject();
     for (int kind = 0; kind < kKinds; ++kind)
         if (lstBron_[kind]->count() > 0) lstBron_[kind]->setCurrentRow(0);
+    // The project tab's choices are stored as they are made, so that each is a step of undo.
+    for (QComboBox* c : cmbReken_)
+        connect(c, &QComboBox::currentIndexChanged, this, &frmInvoer::AcceptProject);
     connect(tabs_, &QTabWidget::currentChanged, this, &frmInvoer::SSTab1_Click);
     tabs_->setCurrentIndex(2);
     SSTab1_Click(2);
@@ -122,6 +126,7 @@ void frmInvoer::showProject() {
 }
 
 void frmInvoer::AcceptProject() {
+    const ProjectSnapshot before = snapshot();
     ProjectTexts t;
     for (int i = 0; i < 4; ++i)
         t.project[static_cast<std::size_t>(i)] = txtProject_[i]->text();
@@ -142,6 +147,7 @@ void frmInvoer::AcceptProject() {
         setFieldBackground(txtProject_[1], kRefusedRed);
         txtProject_[1]->setToolTip(out.date.toolTip);
     }
+    recordSince(before);
 }
 
 SourceTexts frmInvoer::sourceTexts(int kind) const {
@@ -259,6 +265,7 @@ void frmInvoer::UnlockFields(int kind) {
         buttons[i]->setVisible(false);
     for (QAction* a : toolbar1_->actions())
         a->setVisible(false);
+    updateUndoButtons();
     if (selectedCount_ >= 2) {
         for (int i = 0; i < boxCount(kind); ++i)
             sourceBox(kind, i)->clear();
@@ -285,15 +292,15 @@ void frmInvoer::LockFields(int kind) {
     lstBron_[kind]->setEnabled(true);
     for (QAction* a : toolbarLijst_[kind]->actions())
         a->setVisible(true);
-    const bool browsing = lstBron_[0]->isEnabled() && lstBron_[1]->isEnabled();
     for (QAction* a : toolbar1_->actions())
-        a->setVisible(browsing);
+        a->setVisible(browsing());
     repaintFields();
+    updateUndoButtons();
 }
 
 void frmInvoer::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    toolbar1_->setGeometry(0, 0, width(), toolbar1_->sizeHint().height());
+    placeToolbars();
     const bool minimised = isMinimized() || (window() && window()->isMinimized());
     if (const auto offset = centringOffset(size(), savedSize_, minimised))
         content_->move(designPos_ + *offset);

@@ -10,6 +10,7 @@
 #include "base/platform.h"
 #include "input/commit.h"
 #include "input/fields.h"
+#include "input/undo.h"
 #include "model/state.h"
 
 #include <array>
@@ -34,8 +35,9 @@ class frmInvoer : public QWidget {
     Q_OBJECT
 public:
     // view receives the status texts (panel 2); the caption names the session's open file.
+    // Every change the form makes to the project is a step of history.
     frmInvoer(State& state, const Session& session, Platform& platform, MainView* view,
-              QWidget* parent = nullptr);
+              ProjectHistory& history, QWidget* parent = nullptr);
     ~frmInvoer() override;
 
     // The project tab into the project record.
@@ -56,6 +58,9 @@ public:
     void cmdCancel_Click(int kind);
     void UnlockFields(int kind);
     void LockFields(int kind);
+    // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z), and the two buttons: only while both lists browse.
+    void undo();
+    void redo();
 
 signals:
     // "reken": the calculation menu, to drop down under the button.
@@ -108,13 +113,29 @@ private:
     void toggleCalendar();
     void cmdControle_Click();
     void refuseBox(QLineEdit* box, const QString& toolTip);
+    bool formKey(QWidget* field, const QKeyEvent* key);
+
+    // Undo: the project as the form shows it, a change recorded since a snapshot, and the
+    // form brought to a restored snapshot.
+    QToolBar* buildUndoToolbar();
+    std::array<ListSelection, kKinds> listSelection() const;
+    ProjectSnapshot snapshot() const { return takeSnapshot(state_, listSelection()); }
+    void recordSince(const ProjectSnapshot& before);
+    void showSnapshot(const ProjectSnapshot& shown);
+    void updateUndoButtons();
+    bool browsing() const;
+    void placeToolbars();
 
     State& state_;
     const Session& session_;
     Platform& platform_;
     MainView* view_;
+    ProjectHistory& history_;
 
     QToolBar* toolbar1_ = nullptr;
+    QToolBar* toolbarUndo_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QWidget* content_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QProgressBar* progress_ = nullptr;

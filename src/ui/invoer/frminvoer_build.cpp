@@ -27,18 +27,30 @@ namespace {
 struct ListButton {
     const char* key;
     const char* toolTip;
+    const char* keyName; // the key that presses it, named in its tooltip
     QStyle::StandardPixmap icon;
 };
 
+// Ins, Enter and Del act on the list that has the focus; the others anywhere on its tab.
 constexpr ListButton kListButtons[] = {
-    {"Nieuw", "Nieuwe geluidsbron invoeren", QStyle::SP_FileIcon},
-    {"edit", "Geluidsbron wijzigen", QStyle::SP_FileDialogDetailedView},
-    {"wissen", "Geluidsbron wissen", QStyle::SP_TrashIcon},
-    {"sorteren", "Lijst geluidsbronnen sorteren", QStyle::SP_ArrowDown},
-    {"reselect", "Alle geluidsbronnen selecteren", QStyle::SP_DialogApplyButton},
-    {"deselect", "Selectie geluidsbronnen ongedaan maken", QStyle::SP_DialogResetButton},
-    {"help", "Toelichting bij invoer", QStyle::SP_MessageBoxQuestion},
+    {"Nieuw", "Nieuwe geluidsbron invoeren", "Ins", QStyle::SP_FileIcon},
+    {"edit", "Geluidsbron wijzigen", "Enter", QStyle::SP_FileDialogDetailedView},
+    {"wissen", "Geluidsbron wissen", "Del", QStyle::SP_TrashIcon},
+    {"sorteren", "Lijst geluidsbronnen sorteren", "F8", QStyle::SP_ArrowDown},
+    {"reselect", "Alle geluidsbronnen selecteren", "Ctrl+Shift+A", QStyle::SP_DialogApplyButton},
+    {"deselect", "Selectie geluidsbronnen ongedaan maken", "Ctrl+Shift+D",
+     QStyle::SP_DialogResetButton},
+    {"help", "Toelichting bij invoer", "F1", QStyle::SP_MessageBoxQuestion},
 };
+
+// A toolbar button in the Tab order, named for a screen reader by its Dutch tooltip, which
+// also names its key.
+void nameButton(QToolBar* bar, QAction* action, const QString& toolTip, const char* keyName) {
+    action->setToolTip(toolTip + QStringLiteral(" (") + QLatin1String(keyName) + u')');
+    QWidget* button = bar->widgetForAction(action);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAccessibleName(toolTip);
+}
 
 QLabel* label(const QString& text, QWidget* buddy) {
     auto* l = new QLabel(text);
@@ -196,7 +208,7 @@ QToolBar* frmInvoer::buildListToolbar(int kind) {
         if (key == QLatin1String("help")) bar->addSeparator();
         QAction* action = bar->addAction(toolbarIcon(style(), b.icon), key);
         action->setObjectName(QStringLiteral("ToolbarLijst_%1_%2").arg(kind).arg(key));
-        action->setToolTip(QString::fromUtf8(b.toolTip));
+        nameButton(bar, action, QString::fromUtf8(b.toolTip), b.keyName);
         action->setData(key);
         connect(action, &QAction::triggered, this, [this, kind, key] {
             if (key == QLatin1String("Nieuw"))
@@ -284,19 +296,21 @@ void frmInvoer::ButtonSetup() {
         const char* key;
         const char* caption;
         const char* toolTip;
+        const char* keyName;
         QStyle::StandardPixmap icon;
     };
     const Button buttons[] = {
-        {"reken", "Bereken", "Berekening uitvoeren", QStyle::SP_MediaPlay},
-        {"lijst", "Bronlijst", "Lijst geluidsbronnen", QStyle::SP_FileDialogListView},
-        {"Toeslag", "Toeslag", "Bereken beoordelingsniveau met toeslag Kx", QStyle::SP_ArrowUp},
+        {"reken", "Bereken", "Berekening uitvoeren", "F5", QStyle::SP_MediaPlay},
+        {"lijst", "Bronlijst", "Lijst geluidsbronnen", "F6", QStyle::SP_FileDialogListView},
+        {"Toeslag", "Toeslag", "Bereken beoordelingsniveau met toeslag Kx", "F7",
+         QStyle::SP_ArrowUp},
     };
     toolbar1_->addSeparator();
     for (const Button& b : buttons) {
         QAction* action =
             toolbar1_->addAction(style()->standardIcon(b.icon), QString::fromUtf8(b.caption));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(QLatin1String(b.key)));
-        action->setToolTip(QString::fromUtf8(b.toolTip));
+        nameButton(toolbar1_, action, QString::fromUtf8(b.toolTip), b.keyName);
         action->setData(QLatin1String(b.key));
         toolbar1_->addSeparator();
     }
@@ -308,15 +322,22 @@ void frmInvoer::ButtonSetup() {
     });
     connect(toolbar1_->actions()[3], &QAction::triggered, this, [this] {
         if (!isSignalConnected(QMetaMethod::fromSignal(&frmInvoer::libraryEditorRequested))) return;
+        const ProjectSnapshot before = snapshot();
         emit libraryEditorRequested();
         refillLibraryLists();
+        recordSince(before);
     });
-    connect(toolbar1_->actions()[5], &QAction::triggered, this,
-            [this] { emit surchargeToolRequested(); });
+    // A surcharge stored by the tool is one step.
+    connect(toolbar1_->actions()[5], &QAction::triggered, this, [this] {
+        const ProjectSnapshot before = snapshot();
+        emit surchargeToolRequested();
+        recordSince(before);
+    });
 }
 
 void frmInvoer::buildForm() {
     ButtonSetup();
+    toolbarUndo_ = buildUndoToolbar();
     content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("Inhoud"));
     auto* layout = new QVBoxLayout(content_);
@@ -352,8 +373,9 @@ void frmInvoer::buildForm() {
     const int top = toolbar1_->sizeHint().height();
     designPos_ = QPoint(0, top);
     content_->move(designPos_);
-    savedSize_ =
-        QSize(std::max(content_->width(), toolbar1_->sizeHint().width()), top + content_->height());
+    savedSize_ = QSize(std::max(content_->width(),
+                                toolbar1_->sizeHint().width() + toolbarUndo_->sizeHint().width()),
+                       top + content_->height());
     resize(savedSize_);
 }
 

@@ -8,6 +8,7 @@
 #include "input/validate.h"
 #include "ui/platform/uihelpers.h"
 
+#include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDate>
@@ -39,6 +40,32 @@ const FieldSpec& specOf(BoxId id) {
 bool isEnterOrDown(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down;
 }
+
+// -1 undo (Ctrl+Z), 1 redo (Ctrl+Y, Ctrl+Shift+Z), 0 neither.
+int undoDirection(QKeyCombination pressed) {
+    if (pressed == (Qt::ControlModifier | Qt::Key_Z)) return -1;
+    if (pressed == (Qt::ControlModifier | Qt::Key_Y) ||
+        pressed == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z))
+        return 1;
+    return 0;
+}
+
+// The toolbar buttons' keys: the form's own ("Toolbar1_...") and those of the list on the
+// tab shown ("ToolbarLijst_<kind>_...").
+struct ButtonKey {
+    QKeyCombination key;
+    const char* action;
+    bool list;
+};
+const ButtonKey kButtonKeys[] = {
+    {Qt::Key_F5, "reken", false},
+    {Qt::Key_F6, "lijst", false},
+    {Qt::Key_F7, "Toeslag", false},
+    {Qt::Key_F8, "sorteren", true},
+    {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_A, "reselect", true},
+    {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_D, "deselect", true},
+    {Qt::Key_F1, "help", true},
+};
 
 } // namespace
 
@@ -81,6 +108,8 @@ void frmInvoer::fieldLeft(QLineEdit* edit) {
         txtMobbron_[7]->setEnabled(subSourceCount(r.text).farthestInUse);
         repaintFields();
     }
+    // A project box is stored as it is left, so that each is a step of undo.
+    if (id->group == FieldGroup::Project || id->group == FieldGroup::Reken) AcceptProject();
 }
 
 // Red, the hint, and the focus back once the focus change that left the box is over.
@@ -106,6 +135,30 @@ void frmInvoer::cmdControle_Click() {
         setFieldBackground(edit, enabledColour());
     }
     emit geometryRequested(run);
+}
+
+bool frmInvoer::formKey(QWidget* field, const QKeyEvent* key) {
+    const QKeyCombination pressed(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
+    if (const int direction = undoDirection(pressed)) {
+        // In a text box being typed in the keys undo and redo its typing.
+        if (auto* edit = qobject_cast<QLineEdit*>(field); edit && edit->isEnabled()) return false;
+        direction < 0 ? undo() : redo();
+        return true;
+    }
+    for (const ButtonKey& b : kButtonKeys) {
+        if (b.key != pressed) continue;
+        // The project tab has no list: only help, from the first list's toolbar.
+        const int tab = tabs_->currentIndex();
+        if (b.list && tab == 2 && QLatin1String(b.action) != QLatin1String("help")) return true;
+        const int kind = tab == 2 ? 0 : tab;
+        const QString name =
+            b.list ? QStringLiteral("ToolbarLijst_%1_%2").arg(kind).arg(QLatin1String(b.action))
+                   : QStringLiteral("Toolbar1_") + QLatin1String(b.action);
+        auto* action = findChild<QAction*>(name);
+        if (action && action->isVisible() && action->isEnabled()) action->trigger();
+        return true;
+    }
+    return false;
 }
 
 bool frmInvoer::fieldKey(QWidget* field, QKeyEvent* key) {
@@ -193,6 +246,7 @@ bool frmInvoer::eventFilter(QObject* watched, QEvent* event) {
             }
             return true;
         }
+        if (formKey(field, key)) return true;
         return fieldKey(field, key);
     }
     case QEvent::FocusIn:

@@ -59,6 +59,7 @@ void frmInvoer::Wissen(int kind) {
                              MsgIcon::Exclamation, MsgButtons::Ok, QStringLiteral("Waarschuwing"));
         return;
     }
+    const ProjectSnapshot before = snapshot();
     const int answer = platform_.messageBox(
         QStringLiteral("Geselecteerde geluidsbron(nen) wissen?"), MsgIcon::Question,
         MsgButtons::YesNo, QStringLiteral("Wissen van datarecords"));
@@ -74,10 +75,12 @@ void frmInvoer::Wissen(int kind) {
     }
     LockFields(kind);
     showCurrent(kind);
+    recordSince(before);
 }
 
 void frmInvoer::SorTeren(int kind) {
     if (state_.sourceCount[static_cast<std::size_t>(kind)] <= 0) return;
+    const ProjectSnapshot before = snapshot();
     platform_.setBusy(true);
     lstBron_[kind]->clear();
     progress_->setRange(0, state_.sourceCount[static_cast<std::size_t>(kind)]);
@@ -89,9 +92,11 @@ void frmInvoer::SorTeren(int kind) {
     lstBron_[kind]->setCurrentRow(0);
     showCurrent(kind);
     platform_.setBusy(false);
+    recordSince(before);
 }
 
 void frmInvoer::cmdOK_Click(int kind) {
+    const ProjectSnapshot before = snapshot();
     CommitInput in;
     in.kind = kind;
     in.mode = editMode_;
@@ -126,6 +131,7 @@ void frmInvoer::cmdOK_Click(int kind) {
     if (out.currentRow >= 0) lstBron_[kind]->setCurrentRow(out.currentRow);
     showCurrent(kind);
     lstBron_[kind]->setFocus();
+    recordSince(before);
 }
 
 void frmInvoer::cmdCancel_Click(int kind) {

@@ -32,7 +32,7 @@ bool WindowSectionDialog::composeSections(ReportKind reportKind, Sections& secti
 namespace {
 
 frmInvoer* buildInvoer(frmStart& window, MainState& mainState, State& state, Platform& platform) {
-    auto* form = new frmInvoer(state, mainState.session(), platform, &window);
+    auto* form = new frmInvoer(state, mainState.session(), platform, &window, mainState.history());
     const Session& session = mainState.session();
     QObject::connect(&window, &frmStart::pendingEditsWanted, form, &frmInvoer::AcceptProject,
                      Qt::DirectConnection);

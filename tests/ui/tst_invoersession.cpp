@@ -1,6 +1,7 @@
 // Sessions on the bundled example driven as a user does, by keys and the buttons and toolbar
 // buttons of the input form, up to the tool windows it opens and the file "Opslaan" writes,
-// checked through the command line's dump of that file.
+// checked through the command line's dump of that file; and every window of such a session
+// walked for what a screen reader and the Tab key meet.
 
 #include "app/mainstate.h"
 #include "app/settingsfile.h"
@@ -16,6 +17,8 @@
 #include "ui/shell/wiring.h"
 
 #include <functional>
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -37,7 +40,9 @@ using namespace orvtest;
 namespace {
 
 struct Desk {
-    Desk() {
+    // realSections: the section dialog of the calculation commands is the real window.
+    explicit Desk(bool realSections = false)
+        : main(*state, window, platform, realSections ? windowSections : sectionsAnswered) {
         setDecimalSeparator(QLatin1Char(','));
         platform.currentDir = dir.path();
         QFile::copy(ORNAVELD_EXAMPLES_DIR "/Ornaveld.set", dir.filePath(kSettingsFileName));
@@ -101,8 +106,40 @@ struct Desk {
     std::unique_ptr<State> state = std::make_unique<State>();
     FakePlatform platform;
     frmStart window{*state, platform};
-    MainState main{*state, window, platform, platform};
+    WindowSectionDialog windowSections{&window};
+    SectionDialog& sectionsAnswered = platform;
+    MainState main;
 };
+
+// What a screen reader and the Tab key meet in a window: every focusable control that shows
+// has a Dutch name, and Tab, pressed from the focus, reaches every button that shows.
+QStringList accessFaults(QWidget* window) {
+    static const QStringList english = {"cancel", "edit", "help",  "reselect", "deselect", "user",
+                                        "calc",   "open", "close", "print",    "save"};
+    QApplication::setActiveWindow(window->window());
+    for (QWidget* w = window->nextInFocusChain();
+         w != window && !window->isAncestorOf(QApplication::focusWidget());
+         w = w->nextInFocusChain())
+        if (w->isVisible() && w->isEnabled() && w->focusPolicy() & Qt::TabFocus) w->setFocus();
+    QSet<QWidget*> reached;
+    for (int i = 0; i < 150 && window->isAncestorOf(QApplication::focusWidget()); ++i) {
+        reached.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QStringList faults;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !w->isEnabled()) continue;
+        const QString what =
+            QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName();
+        const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        const QString name = a ? a->text(QAccessible::Name).trimmed() : QString();
+        if (w->focusPolicy() != Qt::NoFocus && (name.isEmpty() || english.contains(name.toLower())))
+            faults << what + QStringLiteral(" heet '") + name + u'\'';
+        if (qobject_cast<QAbstractButton*>(w) && !reached.contains(w))
+            faults << what + QStringLiteral(" '") + name + QStringLiteral("' niet met Tab");
+    }
+    return faults;
+}
 
 } // namespace
 
@@ -167,6 +204,74 @@ private slots:
                   i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(takeSnapshot(*s.state).sameProject(edited));
         QVERIFY(!s.find<QAction>("ToolbarBewerken_redo")->isEnabled());
+    }
+
+    // Every window, reached from the keys and buttons a user presses: a step is "open" (the
+    // example), a key, "@name" (the button, toolbar button or menu item of that name) or
+    // "<file" (the answer of the next open dialog). A modal window is walked while it shows.
+    void everyControlNamedAndReachable_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("window"); // empty: the main window
+        const QString run = QStringLiteral("open F5 @mnuLi ");
+        QTest::newRow("main window") << ""
+                                     << "";
+        QTest::newRow("input, project") << "open"
+                                        << "frmInvoer";
+        QTest::newRow("input, line sources") << "open Ctrl+PgDown"
+                                             << "frmInvoer";
+        QTest::newRow("library") << "open F6"
+                                 << "frmLw";
+        QTest::newRow("surcharge") << "open F7"
+                                   << "frmToeslag";
+        QTest::newRow("geometry") << "open Ctrl+PgDown Down Return @cmdControle"
+                                  << "frmGeometrie";
+        QTest::newRow("print settings") << "open @mnuLettertype"
+                                        << "frmLettertype";
+        QTest::newRow("about") << "@mnuInfo"
+                               << "frmAbout";
+        QTest::newRow("sections") << run << "frmSamenstellen";
+        QTest::newRow("overview") << run << "frmOverzicht";
+        QTest::newRow("preview") << run + "@Toolbar1_preview"
+                                 << "frmPreView";
+        QTest::newRow("sheet") << run + "@Toolbar1_Rekenblad"
+                               << "frmRekenblad";
+        QTest::newRow("compare") << run + "<voorbeeld.orv @Toolbar1_vergelijken"
+                                 << "frmVergelijk";
+    }
+    void everyControlNamedAndReachable() {
+        QFETCH(QString, steps);
+        QFETCH(QString, window);
+        Desk s(window == QLatin1String("frmSamenstellen"));
+        QStringList faults{QStringLiteral("not shown")};
+        QTimer modal;
+        QObject::connect(&modal, &QTimer::timeout, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w || w->objectName() != window) return;
+            modal.stop();
+            faults = accessFaults(w);
+            w->close();
+        });
+        modal.start(20);
+        for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+            if (step == QLatin1String("open"))
+                s.open();
+            else if (step.startsWith(u'<'))
+                s.platform.openAnswers.enqueue(chosen(s.dir.filePath(step.mid(1))));
+            else if (auto* a = s.window.findChild<QAction*>(step.mid(1)); a && step[0] == u'@')
+                a->trigger();
+            else if (step[0] == u'@')
+                QTest::mouseClick(s.find(step.mid(1)), Qt::LeftButton);
+            else
+                QTest::keySequence(s.focus(), QKeySequence(step));
+            QTest::qWait(30);
+        }
+        if (modal.isActive()) {
+            QWidget* w = window.isEmpty() ? &s.window : s.find(window);
+            QVERIFY2(w, qPrintable(window));
+            QApplication::setActiveWindow(w->window());
+            faults = accessFaults(w);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
     }
 
     // A list click shows every field in its display format, and the library choice. Several

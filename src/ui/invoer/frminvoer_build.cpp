@@ -160,6 +160,8 @@ QWidget* frmInvoer::buildSourceTab(int kind) {
     right->addWidget(toolbarLijst_[kind]);
     auto* list = new QListWidget(page);
     list->setObjectName(QStringLiteral("lstBron_%1").arg(kind));
+    list->setAccessibleName(kind == 0 ? QStringLiteral("Lijnbronnen/rijroutes")
+                                      : QStringLiteral("Mobiele/vaste bronnen"));
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setMinimumWidth(QFontMetrics(list->font()).averageCharWidth() * 58);
     list->installEventFilter(this);
@@ -182,6 +184,8 @@ QWidget* frmInvoer::buildSourceTab(int kind) {
     cmdOK_[kind]->setToolTip(QStringLiteral("Toevoegen aan lijst"));
     cmdCancel_[kind] = new QPushButton(QStringLiteral("cancel"), page);
     cmdCancel_[kind]->setObjectName(QStringLiteral("cmdCancel_%1").arg(kind));
+    cmdOK_[kind]->setAccessibleName(QStringLiteral("Invoer/wijzigingen bevestigen"));
+    cmdCancel_[kind]->setAccessibleName(QStringLiteral("Invoer/wijzigingen annuleren"));
     for (QPushButton* b : {cmdOK_[kind], cmdCancel_[kind]}) {
         b->installEventFilter(this);
         buttons->addWidget(b);
@@ -343,6 +347,7 @@ void frmInvoer::buildForm() {
     auto* layout = new QVBoxLayout(content_);
     tabs_ = new QTabWidget(content_);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setAccessibleName(QStringLiteral("Tabbladen"));
     tabs_->addTab(buildSourceTab(0), QStringLiteral("Lijnbron/Rijroute"));
     tabs_->addTab(buildSourceTab(1), QStringLiteral("Mobiele/vaste bron"));
     tabs_->addTab(buildProjectTab(), QStringLiteral("Projectgegevens"));

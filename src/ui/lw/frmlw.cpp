@@ -72,6 +72,7 @@ void frmLw::buildControls() {
     const QFontMetrics fm(font());
     lstLw_ = new QListWidget(this);
     lstLw_->setObjectName(QStringLiteral("lstLw"));
+    lstLw_->setAccessibleName(QStringLiteral("Geluidsbronnen"));
     lstLw_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Eighteen whole rows: a height taken from the font's line spacing leaves the last visible
     // row cut in half, since a row is a little taller than a line.

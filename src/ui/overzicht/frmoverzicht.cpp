@@ -70,18 +70,23 @@ void frmOverzicht::ButtonSetup() {
         compare->setToolTip(QStringLiteral("Vergelijken met een ander project"));
         connect(compare, &QAction::triggered, this, &frmOverzicht::compareRequested);
     }
+    reachToolbar(toolbar_);
 }
 
 QAction* frmOverzicht::addToolbarAction(const QString& key, const QString& toolTip) {
     QAction* action = toolbar_->addAction(key);
     action->setObjectName(QStringLiteral("Toolbar1_") + key);
     action->setToolTip(toolTip);
+    toolbar_->widgetForAction(action)->setAccessibleName(key);
+    reachToolbar(toolbar_);
     return action;
 }
 
 void frmOverzicht::Form_Load() {
     view_.setStatusText(2, QStringLiteral("Overzicht berekeningsresultaten"));
     txtOverzicht_->setObjectName(QStringLiteral("txtOverzicht"));
+    txtOverzicht_->setAccessibleName(QStringLiteral("Overzicht"));
+    txtOverzicht_->setTabChangesFocus(true);
     txtOverzicht_->setAccessibleName(windowTitle());
     txtOverzicht_->setReadOnly(true);
     txtOverzicht_->setLineWrapMode(QTextEdit::NoWrap);

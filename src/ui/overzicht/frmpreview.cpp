@@ -121,6 +121,7 @@ void frmPreView::ButtonSetup() {
     cboZoom_->setCurrentIndex(kZoom100);
     bar->addWidget(cboZoom_);
     connect(cboZoom_, &QComboBox::currentIndexChanged, this, &frmPreView::ZoomPagina);
+    reachToolbar(bar);
 }
 
 void frmPreView::Toolbar1_ButtonClick(const QString& key) {

@@ -1,6 +1,7 @@
 #include "ui/platform/uihelpers.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolBar>
 
 namespace orv {
 namespace {
@@ -79,6 +81,17 @@ QPushButton* addButton(QBoxLayout& row, QWidget* parent, const QString& name,
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     row.addWidget(button);
     return button;
+}
+
+void reachToolbar(QToolBar* bar) {
+    for (QAction* action : bar->actions()) {
+        QWidget* button = bar->widgetForAction(action);
+        if (!button || action->isSeparator()) continue;
+        button->setFocusPolicy(Qt::TabFocus);
+        if (button->accessibleName().isEmpty())
+            button->setAccessibleName(action->toolTip().isEmpty() ? action->text()
+                                                                  : action->toolTip());
+    }
 }
 
 } // namespace orv

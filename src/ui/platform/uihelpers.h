@@ -9,6 +9,7 @@ class QWidget;
 
 class QBoxLayout;
 class QPushButton;
+class QToolBar;
 
 namespace orv {
 
@@ -48,5 +49,9 @@ void closeDocument(QWidget* document);
 // without the "&", for screen readers.
 QPushButton* addButton(QBoxLayout& row, QWidget* parent, const QString& name,
                        const QString& caption);
+
+// The buttons of a toolbar in the Tab order, each named for screen readers by its Dutch
+// tooltip (its caption when it has none). Call it once the toolbar holds its buttons.
+void reachToolbar(QToolBar* bar);
 
 } // namespace orv

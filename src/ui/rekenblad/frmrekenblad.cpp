@@ -69,6 +69,8 @@ frmRekenblad::frmRekenblad(State& state, const Session& session, Platform& platf
 
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("grdRekenblad"));
+    table_->setAccessibleName(QStringLiteral("Rekenblad"));
+    table_->setTabKeyNavigation(false); // Tab goes on to the buttons
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->setVisible(false);

@@ -4,6 +4,7 @@
 #include "app/mainstate.h"
 #include "base/version.h"
 #include "ui/platform/toolbaricon.h"
+#include "ui/platform/uihelpers.h"
 #include "ui/shell/programicon.h"
 
 #include <QApplication>
@@ -181,6 +182,7 @@ void frmStart::ButtonSetup() {
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(entry.index));
         toolbar_[static_cast<std::size_t>(entry.index)] = action;
     }
+    reachToolbar(bar);
 }
 
 QAction* frmStart::menuAction(MenuItem item) const {

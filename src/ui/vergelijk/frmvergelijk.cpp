@@ -36,7 +36,8 @@ const QString kCaption = QStringLiteral("Varianten vergelijken");
 QTableWidget* makeTable(QWidget* parent, const QString& name) {
     auto* table = new QTableWidget(parent);
     table->setObjectName(name);
-    table->setAccessibleName(name);
+    table->setAccessibleName(name.mid(3)); // "Perioden", "Bronnen"
+    table->setTabKeyNavigation(false);     // Tab goes on to the buttons
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->setVisible(false);

@@ -15,6 +15,22 @@ double zoomFactor(int choice, double pageWidth, double pageHeight, double contai
     return std::min(width / pageWidth, height / pageHeight);
 }
 
+int zoomStep(int choice, int direction, double pageWidth, double pageHeight, double containerWidth,
+             double containerHeight, double margin) {
+    const auto factor = [&](int c) {
+        return zoomFactor(c, pageWidth, pageHeight, containerWidth, containerHeight, margin);
+    };
+    const double now = factor(choice);
+    int best = choice;
+    for (int c = kZoom100; c <= kZoomWholePage; ++c) {
+        const double f = factor(c);
+        const bool beyond = direction > 0 ? f > now : f < now;
+        const bool nearer = best == choice || (direction > 0 ? f < factor(best) : f > factor(best));
+        if (beyond && nearer) best = c;
+    }
+    return best;
+}
+
 // The range as first written, container - (page + margin), is the overhang with its sign
 // turned: a scroll bar needs the positive value.
 ScrollRange scrollRange(double container, double page, double margin) {

@@ -24,6 +24,12 @@ inline constexpr double kScrollMarginTwips = 150;
 double zoomFactor(int choice, double pageWidth, double pageHeight, double containerWidth,
                   double containerHeight, double margin);
 
+// Ctrl++ and Ctrl+-: the choice whose factor for this page and container is the next larger
+// (direction 1) or smaller (-1) than the factor of choice; choice itself when none is. Two
+// choices of the same factor are one step.
+int zoomStep(int choice, int direction, double pageWidth, double pageHeight, double containerWidth,
+             double containerHeight, double margin);
+
 // One scroll bar: shown when the page does not fit in the container less margin; its range
 // runs from 0 to the overhang, how far the page (plus the margin) reaches past the container.
 struct ScrollRange {

@@ -13,14 +13,16 @@ private slots:
         QTest::addColumn<QSizeF>("page");
         QTest::addColumn<QSizeF>("container");
         QTest::addColumn<double>("factor");
+        QTest::addColumn<int>("larger"); // the choice Ctrl++ goes to, then Ctrl+-
+        QTest::addColumn<int>("smaller");
         const QSizeF landscape(1123, 794), portrait(794, 1123);
-        QTest::newRow("page width") << 1 << portrait << QSizeF(417.5, 100) << 397.0 / 794;
+        QTest::newRow("page width") << 1 << portrait << QSizeF(417.5, 100) << 397.0 / 794 << 0 << 2;
         // A landscape page in a tall container: the width decides.
         QTest::newRow("whole landscape, tall")
-            << 2 << landscape << QSizeF(581.5, 2000) << 561.0 / 1123;
+            << 2 << landscape << QSizeF(581.5, 2000) << 561.0 / 1123 << 0 << 2;
         // A portrait page in a wide container: the height decides.
         QTest::newRow("whole portrait, wide")
-            << 2 << portrait << QSizeF(2000, 581.5) << 561.0 / 1123;
+            << 2 << portrait << QSizeF(2000, 581.5) << 561.0 / 1123 << 0 << 2;
     }
     void zoom() {
         QFETCH(int, choice);
@@ -30,6 +32,10 @@ private slots:
         const double z = zoomFactor(choice, page.width(), page.height(), container.width(),
                                     container.height(), 20);
         QVERIFY2(std::abs(z - factor) < 1e-12, qPrintable(QString::number(z)));
+        for (const auto& [direction, step] : {std::pair{1, "larger"}, std::pair{-1, "smaller"}})
+            QTEST(zoomStep(choice, direction, page.width(), page.height(), container.width(),
+                           container.height(), 20),
+                  step);
     }
 
     void navigation_data() {

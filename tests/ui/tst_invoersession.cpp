@@ -12,6 +12,7 @@
 #include "input/sourcetexts.h"
 #include "input/undo.h"
 #include "testdata.h"
+#include "ui/overzicht/frmpreview.h"
 #include "ui/platform/uihelpers.h"
 #include "ui/shell/frmstart.h"
 #include "ui/shell/wiring.h"
@@ -30,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -95,6 +97,23 @@ struct Desk {
         else
             QTest::mouseClick(qobject_cast<QWidget*>(control), Qt::LeftButton);
         QCoreApplication::processEvents();
+    }
+    // Steps a user takes: "open" (the example), a key, "@name" (the button, toolbar button or
+    // menu item of that name) or "<file" (the answer of the next open dialog).
+    void run(const QString& steps) {
+        for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+            if (step == QLatin1String("open"))
+                open();
+            else if (step.startsWith(u'<'))
+                platform.openAnswers.enqueue(chosen(dir.filePath(step.mid(1))));
+            else if (auto* a = window.findChild<QAction*>(step.mid(1)); a && step[0] == u'@')
+                a->trigger();
+            else if (step[0] == u'@')
+                QTest::mouseClick(find(step.mid(1)), Qt::LeftButton);
+            else
+                QTest::keySequence(focus(), QKeySequence(step));
+            QTest::qWait(30);
+        }
     }
     void save(const QString& file) {
         platform.saveAnswers.enqueue(chosen(dir.filePath(file)));
@@ -206,9 +225,8 @@ private slots:
         QVERIFY(!s.find<QAction>("ToolbarBewerken_redo")->isEnabled());
     }
 
-    // Every window, reached from the keys and buttons a user presses: a step is "open" (the
-    // example), a key, "@name" (the button, toolbar button or menu item of that name) or
-    // "<file" (the answer of the next open dialog). A modal window is walked while it shows.
+    // Every window, reached from the keys and buttons a user presses (Desk::run). A modal
+    // window is walked while it shows.
     void everyControlNamedAndReachable_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("window"); // empty: the main window
@@ -252,19 +270,7 @@ private slots:
             w->close();
         });
         modal.start(20);
-        for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
-            if (step == QLatin1String("open"))
-                s.open();
-            else if (step.startsWith(u'<'))
-                s.platform.openAnswers.enqueue(chosen(s.dir.filePath(step.mid(1))));
-            else if (auto* a = s.window.findChild<QAction*>(step.mid(1)); a && step[0] == u'@')
-                a->trigger();
-            else if (step[0] == u'@')
-                QTest::mouseClick(s.find(step.mid(1)), Qt::LeftButton);
-            else
-                QTest::keySequence(s.focus(), QKeySequence(step));
-            QTest::qWait(30);
-        }
+        s.run(steps);
         if (modal.isActive()) {
             QWidget* w = window.isEmpty() ? &s.window : s.find(window);
             QVERIFY2(w, qPrintable(window));
@@ -272,6 +278,32 @@ private slots:
             faults = accessFaults(w);
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
+    }
+
+    // The preview by keyboard alone, wherever the focus is: it opens on the last page; Home,
+    // PageDown, End and Left turn the pages, Down scrolls a page taller than the window;
+    // Ctrl+- and Ctrl++ step the zoom; Escape closes.
+    void previewByKeyboard() {
+        Desk s;
+        s.state->settings.printFontSize = 24; // pages enough to turn
+        s.run("open F5 @mnuLi @Toolbar1_preview");
+        QPointer<frmPreView> preview = s.find<frmPreView>("frmPreView");
+        QVERIFY(preview && preview->totalPages() >= 3);
+        const int last = preview->totalPages();
+        QList<int> pages;
+        for (const char* key : {"Home", "PgDown", "End", "Left", "Down"}) {
+            s.run(key);
+            pages << preview->page();
+        }
+        QCOMPARE(pages, (QList<int>{1, 2, last, last - 1, last - 1}));
+        QVERIFY(s.find<QScrollBar>("VScroll1")->value() > 0);
+        s.find<QComboBox>("cboZoom")->setFocus();
+        s.run("Ctrl+-");
+        QVERIFY(preview->zoom() < 1);
+        s.run("Ctrl++");
+        QCOMPARE(preview->zoom(), 1.0);
+        s.run("Esc");
+        QVERIFY(!preview);
     }
 
     // A list click shows every field in its display format, and the library choice. Several

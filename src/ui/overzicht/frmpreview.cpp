@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -61,6 +62,10 @@ frmPreView::frmPreView(const State& state, const Session& session, Platform& pla
     connect(vscroll_, &QScrollBar::valueChanged, this, &frmPreView::placeDocument);
     container_->installEventFilter(this);
     document_->installEventFilter(this);
+    // The page itself takes the focus, so that the keys reach the window from the start.
+    container_->setFocusPolicy(Qt::StrongFocus);
+    container_->setAccessibleName(QStringLiteral("Pagina"));
+    setFocusProxy(container_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -85,7 +90,51 @@ frmPreView::frmPreView(const State& state, const Session& session, Platform& pla
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     resize(size);
     showPage();
+    bindKeys();
     platform_.setBusy(false);
+}
+
+// Keys wherever the focus is in the window: the pages, the scroll of a page taller than the
+// window, the zoom one choice larger or smaller, and Escape to close.
+void frmPreView::bindKeys() {
+    const auto bind = [this](std::initializer_list<QKeySequence> keys, auto run) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, this);
+            shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+            connect(shortcut, &QShortcut::activated, this, run);
+        }
+    };
+    const auto page = [this](const char* key) {
+        return [this, key] { Toolbar1_ButtonClick(QLatin1String(key)); };
+    };
+    bind({Qt::Key_Home}, page("begin"));
+    bind({Qt::Key_PageUp, Qt::Key_Left}, page("terug"));
+    bind({Qt::Key_PageDown, Qt::Key_Right}, page("volgende"));
+    bind({Qt::Key_End}, page("eind"));
+    bind({Qt::Key_Up}, [this] { scrollOrPage(-1); });
+    bind({Qt::Key_Down}, [this] { scrollOrPage(1); });
+    // Ctrl+= too: the plus sits on that key, shifted, on many keyboards.
+    bind({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         [this] { zoomStepBy(1); });
+    bind({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoomStepBy(-1); });
+    bind({Qt::Key_Escape}, [this] { closeDocument(this); });
+}
+
+// Up and Down scroll a page taller than the window; a page that fits has nothing to scroll,
+// and they turn it instead.
+void frmPreView::scrollOrPage(int direction) {
+    if (vscroll_->isVisible())
+        vscroll_->setValue(vscroll_->value() + direction * vscroll_->singleStep());
+    else
+        Toolbar1_ButtonClick(QLatin1String(direction < 0 ? "terug" : "volgende"));
+}
+
+void frmPreView::zoomStepBy(int direction) {
+    const double dpi = logicalDpiX();
+    cboZoom_->setCurrentIndex(
+        zoomStep(cboZoom_->currentIndex(), direction, pages_.paper.width() * dpi / kTwipsPerInch,
+                 pages_.paper.height() * dpi / kTwipsPerInch, container_->width(),
+                 container_->height(), kZoomMarginTwips * dpi / kTwipsPerInch));
 }
 
 // Closing gives the main window its commands back. A preview destroyed without closing is
@@ -217,14 +266,6 @@ void frmPreView::showPages(PreviewPages pages, std::function<PdfResult(const QSt
     writePdf_ = std::move(writePdf);
     page_ = 1;
     showPage();
-}
-
-void frmPreView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeDocument(this);
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void frmPreView::Form_Unload() {

@@ -45,13 +45,15 @@ signals:
     void unloaded();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ButtonSetup();
+    void bindKeys();
+    void scrollOrPage(int direction);
+    void zoomStepBy(int direction);
     void showPage();
     QString statusText() const;
     void SizeScrolls();

@@ -59,9 +59,6 @@ struct Desk {
     ~Desk() { setDecimalSeparator(QLatin1Char('.')); }
 
     QWidget* focus() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QTest::keyClick(focus(), k, m);
-    }
     QJsonObject dump(const QString& file) {
         QString out, err;
         QTextStream o(&out), e(&err);
@@ -71,14 +68,7 @@ struct Desk {
     }
     void open() {
         platform.openAnswers.enqueue(chosen(dir.filePath("voorbeeld.orv")));
-        key(Qt::Key_O, Qt::ControlModifier);
-    }
-    // The second line source, in edit mode.
-    void editLine() {
-        open();
-        key(Qt::Key_PageDown, Qt::ControlModifier);
-        key(Qt::Key_Down);
-        key(Qt::Key_Return);
+        QTest::keySequence(focus(), QKeySequence(QStringLiteral("Ctrl+O")));
     }
     template <class T = QWidget> T* find(const QString& name) { return window.findChild<T*>(name); }
     QLineEdit* box(const QString& name) { return find<QLineEdit>(name); }
@@ -98,14 +88,19 @@ struct Desk {
             QTest::mouseClick(qobject_cast<QWidget*>(control), Qt::LeftButton);
         QCoreApplication::processEvents();
     }
-    // Steps a user takes: "open" (the example), a key, "@name" (the button, toolbar button or
-    // menu item of that name) or "<file" (the answer of the next open dialog).
+    // Steps a user takes: "open" (the example), a key, "=text" typed, "@name" (the button,
+    // toolbar button or menu item of that name), "<file" and "yes" (the answers of the next
+    // open dialog and question).
     void run(const QString& steps) {
         for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
             if (step == QLatin1String("open"))
                 open();
             else if (step.startsWith(u'<'))
                 platform.openAnswers.enqueue(chosen(dir.filePath(step.mid(1))));
+            else if (step.startsWith(u'='))
+                QTest::keyClicks(focus(), step.mid(1));
+            else if (step == QLatin1String("yes"))
+                platform.answers.enqueue(kAnswerYes);
             else if (auto* a = window.findChild<QAction*>(step.mid(1)); a && step[0] == u'@')
                 a->trigger();
             else if (step[0] == u'@')
@@ -117,7 +112,7 @@ struct Desk {
     }
     void save(const QString& file) {
         platform.saveAnswers.enqueue(chosen(dir.filePath(file)));
-        key(Qt::Key_S, Qt::ControlModifier);
+        run("Ctrl+S");
     }
 
     QString opened; // the caption of the window press() saw, empty when none opened
@@ -175,52 +170,33 @@ private slots:
         auto* lines = s.find<QListWidget>("lstBron_0");
         const ProjectSnapshot opened = takeSnapshot(*s.state);
         const QString number = s.box("txtProject_0")->text();
-        QTest::keyClicks(s.focus(), "25.001");
-        s.key(Qt::Key_Z, Qt::ControlModifier);
+        s.run("=25.001 Ctrl+Z");
         QCOMPARE(s.box("txtProject_0")->text(), number);
         QVERIFY(!undo->isEnabled());
-        QTest::keyClicks(s.focus(), "25.002");
-        s.key(Qt::Key_Tab); // 1 project number
+        s.run("=25.002 Tab"); // 1 project number
         auto* ground = s.find<QComboBox>("cmbReken_0");
         ground->setCurrentIndex(1 - ground->currentIndex()); // 2 ground
-        s.key(Qt::Key_PageDown, Qt::ControlModifier);
+        s.run("Ctrl+PgDown");
         const QList<QListWidgetItem*> selectedAtOpen = lines->selectedItems();
-        s.key(Qt::Key_F8); // 3 sort
-        s.key(Qt::Key_Down);
-        s.key(Qt::Key_Return);
-        s.box("txtLijnbron_3")->setText("33");
-        QTest::mouseClick(s.find("cmdOK_0"), Qt::LeftButton); // 4 edit
-        s.key(Qt::Key_Insert);
-        QTest::mouseClick(s.find("cmdOK_0"), Qt::LeftButton); // 5 add
-        s.key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
-        s.key(Qt::Key_Return);
-        s.box("txtLijnbron_3")->setText("45");
-        QTest::mouseClick(s.find("cmdOK_0"), Qt::LeftButton); // 6 multi-edit
-        s.platform.answers.enqueue(kAnswerYes);
-        s.key(Qt::Key_Delete); // 7 delete
+        // 3 sort, 4 edit, 5 add, 6 all edited at once, 7 delete
+        s.run("F8 Down Return Return Return Return Return =33 @cmdOK_0 Ins @cmdOK_0");
+        s.run("Ctrl+Shift+A Return Return Return Return Return =45 @cmdOK_0 yes Del");
         s.press(s.find<QAction>("Toolbar1_Toeslag"), [](QWidget* w) {
             w->findChild<QComboBox*>("Combo2")->setCurrentIndex(2); // 8 total surcharge
         });
-        QApplication::setActiveWindow(&s.window); // back from the tool, as a window manager does
-        s.key(Qt::Key_PageDown, Qt::ControlModifier);
-        s.key(Qt::Key_Insert);
-        QTest::mouseClick(s.find("cmdOK_1"), Qt::LeftButton); // 9 add
-        s.platform.answers.enqueue(kAnswerYes);
-        s.key(Qt::Key_Delete); // 10 delete
+        QApplication::setActiveWindow(&s.window);  // back from the tool, as a window manager does
+        s.run("Ctrl+PgDown Ins @cmdOK_1 yes Del"); // 9 add, 10 delete
         const ProjectSnapshot edited = takeSnapshot(*s.state);
-        QCOMPARE(edited.sources[0][0].surchargeKx, 10);
 
         int undone = 0;
         for (; undo->isEnabled() && undone < 20; ++undone)
-            s.key(Qt::Key_Z, Qt::ControlModifier);
+            s.run("Ctrl+Z");
         QCOMPARE(undone, 10);
         QVERIFY(takeSnapshot(*s.state).sameProject(opened));
         QCOMPARE(lines->selectedItems().size(), selectedAtOpen.size());
         QCOMPARE(lines->item(0)->text(), listTexts(*s.state, 0).front());
         QCOMPARE(s.box("txtProject_0")->text(), number);
-        for (int i = 0; i < 10; ++i)
-            s.key(i % 2 ? Qt::Key_Y : Qt::Key_Z,
-                  i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        s.run(QStringLiteral("Ctrl+Shift+Z Ctrl+Y ").repeated(5));
         QVERIFY(takeSnapshot(*s.state).sameProject(edited));
         QVERIFY(!s.find<QAction>("ToolbarBewerken_redo")->isEnabled());
     }
@@ -310,8 +286,7 @@ private slots:
     // sources edited: empty boxes and no toolbar while editing, the last one shown after.
     void listClickAndMultiEdit() {
         Desk s;
-        s.open();
-        s.key(Qt::Key_PageDown, Qt::ControlModifier);
+        s.run("open Ctrl+PgDown");
         QStringList shown;
         for (int i = 0; i < 10; ++i)
             shown << s.box(QStringLiteral("txtLijnbron_%1").arg(i))->text();
@@ -339,15 +314,8 @@ private slots:
         Desk s;
         const QJsonObject before = s.dump("voorbeeld.orv");
         s.open();
-        QCOMPARE(s.focus()->objectName(), QStringLiteral("txtProject_0"));
-        QTest::keyClicks(s.focus(), "25.001");
-        s.key(Qt::Key_PageDown, Qt::ControlModifier);
-        s.key(Qt::Key_Down);
-        for (int i = 0; i < 5; ++i) // edit the second line source, on to its speed
-            s.key(Qt::Key_Return);
-        QCOMPARE(s.focus()->objectName(), QStringLiteral("txtLijnbron_3"));
-        QTest::keyClicks(s.focus(), "33");
-        QTest::mouseClick(s.find("cmdOK_0"), Qt::LeftButton);
+        // The project number, then the second line source edited, on to its speed.
+        s.run("=25.001 Ctrl+PgDown Down Return Return Return Return Return =33 @cmdOK_0");
         s.save("bewerkt.orv");
 
         QJsonObject expected = before;
@@ -368,7 +336,7 @@ private slots:
     // its hint, the focus); once corrected the window shows the source's triangle.
     void geometryOfTheEditedSource() {
         Desk s;
-        s.editLine();
+        s.run("open Ctrl+PgDown Down Return"); // the second line source, edited
         QLineEdit* start = s.box("txtLijnbron_8");
         start->setText(QStringLiteral("4O"));
         s.press(s.find("cmdControle"), [](QWidget*) {});
@@ -392,10 +360,7 @@ private slots:
         Desk s;
         const QJsonObject before = s.dump("voorbeeld.orv");
         s.open();
-        s.key(Qt::Key_Return);
-        QTest::keyClicks(s.focus(), "31-02-2026");
-        s.key(Qt::Key_Tab);
-        QCoreApplication::processEvents();
+        s.run("Return =31-02-2026 Tab");
         auto* date = s.find<QLineEdit>("txtProject_1");
         QCOMPARE(QApplication::focusWidget(), date);
         QCOMPARE(fieldBackground(date), kRefusedRed);

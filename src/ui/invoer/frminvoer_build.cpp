@@ -3,6 +3,7 @@
 
 #include "ui/invoer/frminvoer.h"
 #include "ui/platform/toolbaricon.h"
+#include "ui/platform/uihelpers.h"
 #include "ui/platform/win1252guard.h"
 
 #include <QCalendarWidget>
@@ -43,13 +44,10 @@ constexpr ListButton kListButtons[] = {
     {"help", "Toelichting bij invoer", "F1", QStyle::SP_MessageBoxQuestion},
 };
 
-// A toolbar button in the Tab order, named for a screen reader by its Dutch tooltip, which
-// also names its key.
+// A toolbar button named for a screen reader by its Dutch tooltip, which also names its key.
 void nameButton(QToolBar* bar, QAction* action, const QString& toolTip, const char* keyName) {
     action->setToolTip(toolTip + QStringLiteral(" (") + QLatin1String(keyName) + u')');
-    QWidget* button = bar->widgetForAction(action);
-    button->setFocusPolicy(Qt::TabFocus);
-    button->setAccessibleName(toolTip);
+    bar->widgetForAction(action)->setAccessibleName(toolTip);
 }
 
 QLabel* label(const QString& text, QWidget* buddy) {
@@ -235,6 +233,7 @@ QToolBar* frmInvoer::buildListToolbar(int kind) {
         });
     }
     bar->addSeparator();
+    reachToolbar(bar);
     return bar;
 }
 
@@ -318,6 +317,7 @@ void frmInvoer::ButtonSetup() {
         action->setData(QLatin1String(b.key));
         toolbar1_->addSeparator();
     }
+    reachToolbar(toolbar1_);
     connect(toolbar1_->actions()[1], &QAction::triggered, this, [this] {
         AcceptProject();
         // The menu drops down from the button, as from a menu bar.

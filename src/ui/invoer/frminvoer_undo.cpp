@@ -4,6 +4,7 @@
 #include "ui/invoer/frminvoer.h"
 
 #include "ui/platform/toolbaricon.h"
+#include "ui/platform/uihelpers.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -16,19 +17,18 @@ namespace orv {
 QToolBar* frmInvoer::buildUndoToolbar() {
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("ToolbarBewerken"));
-    bar->setIconSize(QSize(16, 16));
-    undoAction_ = bar->addAction(toolbarIcon(style(), QStyle::SP_ArrowBack), QString());
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    undoAction_ = bar->addAction(toolbarIcon(style(), QStyle::SP_ArrowBack),
+                                 QStringLiteral("Ongedaan maken"));
     undoAction_->setObjectName(QStringLiteral("ToolbarBewerken_undo"));
     undoAction_->setToolTip(QStringLiteral("Ongedaan maken (Ctrl+Z)"));
-    redoAction_ = bar->addAction(toolbarIcon(style(), QStyle::SP_ArrowForward), QString());
+    redoAction_ =
+        bar->addAction(toolbarIcon(style(), QStyle::SP_ArrowForward), QStringLiteral("Opnieuw"));
     redoAction_->setObjectName(QStringLiteral("ToolbarBewerken_redo"));
     redoAction_->setToolTip(QStringLiteral("Opnieuw (Ctrl+Y)"));
-    const QString names[] = {QStringLiteral("Ongedaan maken"), QStringLiteral("Opnieuw")};
-    for (int i = 0; i < 2; ++i) {
-        QWidget* button = bar->widgetForAction(bar->actions()[i]);
-        button->setFocusPolicy(Qt::TabFocus);
-        button->setAccessibleName(names[i]);
-    }
+    for (QAction* action : bar->actions())
+        bar->widgetForAction(action)->setAccessibleName(action->text());
+    reachToolbar(bar);
     connect(undoAction_, &QAction::triggered, this, &frmInvoer::undo);
     connect(redoAction_, &QAction::triggered, this, &frmInvoer::redo);
     return bar;

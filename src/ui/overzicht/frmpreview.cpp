@@ -281,6 +281,12 @@ void frmPreView::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
+// The keys work from the moment the window shows, whatever had the focus before.
+void frmPreView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    container_->setFocus(Qt::OtherFocusReason);
+}
+
 void frmPreView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (cboZoom_->currentIndex() == kZoom100)

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace orv {
 namespace {
@@ -83,11 +84,30 @@ QPushButton* addButton(QBoxLayout& row, QWidget* parent, const QString& name,
     return button;
 }
 
+namespace {
+
+// A flat toolbar button draws no focus of its own: it stands raised while it has the focus.
+class RaiseOnFocus final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (auto* button = qobject_cast<QToolButton*>(watched);
+            button && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+            button->setAutoRaise(event->type() == QEvent::FocusOut);
+        return false;
+    }
+};
+
+} // namespace
+
 void reachToolbar(QToolBar* bar) {
+    auto* raise = new RaiseOnFocus(bar);
     for (QAction* action : bar->actions()) {
         QWidget* button = bar->widgetForAction(action);
-        if (!button || action->isSeparator()) continue;
+        // Once is enough: a toolbar that grows is reached again for its new buttons.
+        if (!button || action->isSeparator() || button->focusPolicy() == Qt::TabFocus) continue;
         button->setFocusPolicy(Qt::TabFocus);
+        button->installEventFilter(raise);
         if (button->accessibleName().isEmpty())
             button->setAccessibleName(action->toolTip().isEmpty() ? action->text()
                                                                   : action->toolTip());

@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(undone, 10);
         QVERIFY(takeSnapshot(*s.state).sameProject(opened));
         QCOMPARE(lines->selectedItems().size(), selectedAtOpen.size());
-        QCOMPARE(lines->item(0)->text(), listTexts(*s.state, 0).front());
+        QCOMPARE(lines->item(0)->text(), listTexts(*s.state, LineSource).front());
         QCOMPARE(s.box("txtProject_0")->text(), number);
         s.run(QStringLiteral("Ctrl+Shift+Z Ctrl+Y ").repeated(5));
         QVERIFY(takeSnapshot(*s.state).sameProject(edited));

@@ -40,7 +40,7 @@ bool frmInvoer::browsing() const {
 
 std::array<ListSelection, kKinds> frmInvoer::listSelection() const {
     std::array<ListSelection, kKinds> shown;
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         shown[static_cast<std::size_t>(kind)].current = lstBron_[kind]->currentRow();
         shown[static_cast<std::size_t>(kind)].selected = selectedRows(kind);
     }
@@ -72,7 +72,7 @@ void frmInvoer::redo() {
 }
 
 void frmInvoer::showSnapshot(const ProjectSnapshot& shown) {
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         fillList(kind);
         QListWidget* list = lstBron_[kind];
         const ListSelection& selection = shown.selection[static_cast<std::size_t>(kind)];

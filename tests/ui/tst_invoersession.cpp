@@ -206,31 +206,25 @@ private slots:
     void everyControlNamedAndReachable_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("window"); // empty: the main window
+        const auto row = [](const char* name, const QString& steps, const char* window) {
+            QTest::newRow(name) << steps << QString::fromLatin1(window);
+        };
         const QString run = QStringLiteral("open F5 @mnuLi ");
-        QTest::newRow("main window") << ""
-                                     << "";
-        QTest::newRow("input, project") << "open"
-                                        << "frmInvoer";
-        QTest::newRow("input, line sources") << "open Ctrl+PgDown"
-                                             << "frmInvoer";
-        QTest::newRow("library") << "open F6"
-                                 << "frmLw";
-        QTest::newRow("surcharge") << "open F7"
-                                   << "frmToeslag";
-        QTest::newRow("geometry") << "open Ctrl+PgDown Down Return @cmdControle"
-                                  << "frmGeometrie";
-        QTest::newRow("print settings") << "open @mnuLettertype"
-                                        << "frmLettertype";
-        QTest::newRow("about") << "@mnuInfo"
-                               << "frmAbout";
-        QTest::newRow("sections") << run << "frmSamenstellen";
-        QTest::newRow("overview") << run << "frmOverzicht";
-        QTest::newRow("preview") << run + "@Toolbar1_preview"
-                                 << "frmPreView";
-        QTest::newRow("sheet") << run + "@Toolbar1_Rekenblad"
-                               << "frmRekenblad";
-        QTest::newRow("compare") << run + "<voorbeeld.orv @Toolbar1_vergelijken"
-                                 << "frmVergelijk";
+        row("main window", "", "");
+        row("input, project", "open", "frmInvoer");
+        row("input, calendar", "open @Image1", "frmInvoer");
+        row("input, line sources", "open Ctrl+PgDown", "frmInvoer");
+        row("input, editing", "open Ctrl+PgDown Ctrl+PgDown Return", "frmInvoer");
+        row("library", "open F6", "frmLw");
+        row("surcharge", "open F7", "frmToeslag");
+        row("geometry", "open Ctrl+PgDown Down Return @cmdControle", "frmGeometrie");
+        row("print settings", "open @mnuLettertype", "frmLettertype");
+        row("about", "@mnuInfo", "frmAbout");
+        row("sections", run, "frmSamenstellen");
+        row("overview", run, "frmOverzicht");
+        row("preview", run + "@Toolbar1_preview", "frmPreView");
+        row("sheet", run + "@Toolbar1_Rekenblad", "frmRekenblad");
+        row("compare", run + "<voorbeeld.orv @Toolbar1_vergelijken", "frmVergelijk");
     }
     void everyControlNamedAndReachable() {
         QFETCH(QString, steps);

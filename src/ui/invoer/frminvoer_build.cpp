@@ -258,6 +258,16 @@ QWidget* frmInvoer::buildProjectTab() {
     monthView1_->setGridVisible(true);
     monthView1_->setLocale(QLocale(QLocale::Dutch, QLocale::Netherlands));
     monthView1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The calendar's own controls, by the names Qt gives them: Dutch names and the Tab order.
+    for (const auto& [part, name] : {std::pair{"qt_calendar_calendarview", "Kalender"},
+                                     std::pair{"qt_calendar_prevmonth", "Vorige maand"},
+                                     std::pair{"qt_calendar_nextmonth", "Volgende maand"},
+                                     std::pair{"qt_calendar_monthbutton", "Maand"},
+                                     std::pair{"qt_calendar_yearbutton", "Jaar"}})
+        if (auto* w = monthView1_->findChild<QWidget*>(QLatin1String(part))) {
+            w->setAccessibleName(QString::fromUtf8(name));
+            if (w->focusPolicy() == Qt::NoFocus) w->setFocusPolicy(Qt::TabFocus);
+        }
     QSizePolicy keep = monthView1_->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     monthView1_->setSizePolicy(keep);

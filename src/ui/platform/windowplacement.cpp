@@ -55,12 +55,14 @@ void WindowPlacement::place(QWidget* window) {
     const QRect last = remembered(window) ? store_.value(key(window)).toRect() : QRect();
     const QSize own = window->size();
     const WindowPlace where = placeWindow(last, own, screens, frameOf(window));
-    // A dialog without a remembered place keeps Qt's place over its parent, at a size that fits.
-    if (!where.remembered && qobject_cast<QDialog*>(window))
-        window->resize(where.geometry.size());
-    else
-        window->setGeometry(where.geometry);
-    if (where.remembered && store_.value(key(window) + QStringLiteral("_max")).toBool())
+    // Without a remembered place a dialog keeps the place Qt gives it over its parent, only
+    // made small enough for the screen; a window opens in the middle of the screen.
+    if (!where.remembered && qobject_cast<QDialog*>(window)) {
+        if (where.geometry.size() != own) window->resize(where.geometry.size());
+        return;
+    }
+    window->setGeometry(where.geometry);
+    if (store_.value(key(window) + QStringLiteral("_max")).toBool())
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }
 

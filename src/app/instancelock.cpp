@@ -58,8 +58,8 @@ QString secondStartMessage(const QString& project, bool opened) {
                                            "tegelijk open zijn.");
     if (project.isEmpty()) return running;
     return running + QStringLiteral("\r\n\r\nHet project ") + project +
-           QStringLiteral(" is niet geopend, omdat daar al een project open is. Sluit dat "
-                          "project eerst en open dit daarna.");
+           QStringLiteral(" is daar niet geopend, omdat er al een project of een venster open "
+                          "is. Sluit dat eerst en open dit project daarna.");
 }
 
 } // namespace orv

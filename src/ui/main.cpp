@@ -79,7 +79,11 @@ int main(int argc, char* argv[]) {
     orv::installSessionEnd(mainState, *state);
     orv::RecoveryWatch watch(mainState);
     orv::InstanceServer server(
-        lock.serverName(), [&](const QString& path) { return mainState.takesHandover(path); },
+        lock.serverName(),
+        // Not behind an open question or dialog: the project would open unseen beneath it.
+        [&](const QString& path) {
+            return !QApplication::activeModalWidget() && mainState.takesHandover(path);
+        },
         [&](const QString& path) {
             if (!mainState.acceptHandover(path)) return;
             window.setWindowState(window.windowState() & ~Qt::WindowMinimized);

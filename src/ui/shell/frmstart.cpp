@@ -116,7 +116,6 @@ void frmStart::buildMenus() {
     QAction* exit = bestand->addAction(QStringLiteral("E&xit"));
     bestand->insertAction(exit, recentSeparator_);
     bestand_ = bestand;
-    exit_ = exit;
     exit->setObjectName(QStringLiteral("mnuExit"));
     exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
     forward(exit, [](MainState& m) { m.mnuExit_Click(); });

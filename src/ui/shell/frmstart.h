@@ -89,7 +89,6 @@ private:
     QMenu* berekening_ = nullptr;
     QMenu* taakBar_ = nullptr;
     QMenu* bestand_ = nullptr;
-    QAction* exit_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     QList<QAction*> recent_;
     QSystemTrayIcon* tray_ = nullptr;

@@ -80,11 +80,12 @@ fuzz)
     for target in build/fuzz/fuzz/fuzz_*; do
         [ -x "$target" ] || continue
         name=$(basename "$target")
-        mkdir -p "fuzz-corpus/$name"
+        mkdir -p "fuzz-corpus/$name" fuzz-artifacts
         echo "== $name (${FUZZ_RUNS:-${seconds} s})"
         # 200,000 bytes: room for a project of 500 line and 500 mobile sources (168,169).
-        "$target" "${limit[@]}" -max_len=200000 -print_final_stats=1 "fuzz-corpus/$name" \
-            fuzz/seeds/"$name"
+        # A crash, a leak or a slow input lands in fuzz-artifacts/, named after its target.
+        "$target" "${limit[@]}" -max_len=200000 -print_final_stats=1 \
+            -artifact_prefix="fuzz-artifacts/$name-" "fuzz-corpus/$name" fuzz/seeds/"$name"
     done
     ;;
 install)

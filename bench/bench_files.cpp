@@ -12,7 +12,7 @@ namespace {
 
 std::unique_ptr<orv::State> largestProject() {
     auto state = std::make_unique<orv::State>();
-    for (int kind = 0; kind < orv::kKinds; ++kind) {
+    for (const orv::SourceKind kind : orv::kSourceKinds) {
         for (int n = 1; n <= orv::kMaxSources; ++n) {
             orv::SourceRecord& s = state->sources[kind][n];
             s.sourceName = orv::fixedText(u"Vrachtwagen (rijdend)", orv::kSourceNameWidth);

@@ -23,7 +23,7 @@ std::unique_ptr<orv::State> largestProject() {
     for (int i = 0; i < 6; ++i)
         state->settings.library[static_cast<std::size_t>(i + 1)] = {
             orv::fixedText(names[i], orv::kEntryNameWidth), 90.0 + i, 100.0 + i};
-    for (int kind = 0; kind < orv::kKinds; ++kind) {
+    for (const orv::SourceKind kind : orv::kSourceKinds) {
         for (int n = 1; n <= orv::kMaxSources; ++n) {
             orv::SourceRecord& s = state->sources[kind][n];
             s.sourceName = orv::fixedText(names[(n * 7) % 6], orv::kSourceNameWidth);
@@ -61,7 +61,7 @@ void BM_Sort500Sources(benchmark::State& bench) {
         state->sources = original->sources;
         state->sourceCount = original->sourceCount;
         bench.ResumeTiming();
-        orv::sortSources(*state, 0);
+        orv::sortSources(*state, orv::LineSource);
     }
 }
 BENCHMARK(BM_Sort500Sources)->Unit(benchmark::kMillisecond);

@@ -23,7 +23,7 @@ std::unique_ptr<State> largestReport() {
     st->settings.bodyStyle1 = 1;
     st->settings.bodyStyle2 = 2;
     st->sourceCount = {kMaxSources, kMaxSources};
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         for (int i = 1; i <= kMaxSources; ++i) {
             SourceRecord& s = st->sources[kind][i];
             s.sourceName = fixedText(QStringLiteral("Bron %1").arg(i), kSourceNameWidth);

@@ -32,7 +32,7 @@ std::unique_ptr<State> largestTransmissionReport() {
     st->project.projectName = fixedText(u"Distributiecentrum", kProjectNameWidth);
     st->project.projectDate = fixedText(u"14-03-2025", kProjectDateWidth);
     st->sourceCount = {kMaxSources, kMaxSources};
-    for (int kind = 0; kind < kKinds; ++kind)
+    for (const SourceKind kind : kSourceKinds)
         for (int i = 1; i <= kMaxSources; ++i) {
             SourceRecord& s = st->sources[kind][i];
             SourceResult& r = st->results[kind][i];

@@ -13,7 +13,7 @@ namespace {
 std::unique_ptr<orv::State> largestReport() {
     auto state = std::make_unique<orv::State>();
     state->settings.userName = orv::fixedText(u"Ir. J. de Vries", orv::kUserNameWidth);
-    for (int kind = 0; kind < orv::kKinds; ++kind) {
+    for (const orv::SourceKind kind : orv::kSourceKinds) {
         for (int n = 1; n <= orv::kMaxSources; ++n) {
             orv::SourceRecord& s = state->sources[kind][n];
             s.sourceName = orv::fixedText(u"Vrachtwagen (rijdend)", orv::kSourceNameWidth);

@@ -35,7 +35,7 @@ template <std::size_t N> void sane(const double (&values)[N]) {
 }
 
 void checkResults(const orv::State& s) {
-    for (int k = 0; k < orv::kKinds; ++k) {
+    for (const orv::SourceKind k : orv::kSourceKinds) {
         for (int i = 1; i <= s.sourceCount[k]; ++i) {
             const orv::SourceResult& r = s.results[k][i];
             sane(r.cb);

@@ -84,7 +84,7 @@ void readProjectRecord(bytes::Reader& r, ProjectRecord& p) {
 // order, or none when every announced record is there.
 FileError checkProject(const QByteArray& bytes) {
     qsizetype at = 0;
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for ([[maybe_unused]] const SourceKind kind : kSourceKinds) {
         if (bytes.size() < at + kCountSize) return makeFileError(kErrPastEnd);
         const qint16 count = qFromLittleEndian<qint16>(bytes.constData() + at);
         if (count < 0 || count > kMaxSources) return makeFileError(kErrCountOutOfRange);
@@ -102,10 +102,10 @@ qsizetype projectFileSize(int lineCount, int mobileCount) {
 }
 
 QByteArray encodeProject(const State& state) {
-    const qint16 counts[kKinds] = {storableCount(state.sourceCount[0]),
-                                   storableCount(state.sourceCount[1])};
+    const qint16 counts[kKinds] = {storableCount(state.sourceCount[LineSource]),
+                                   storableCount(state.sourceCount[MobileSource])};
     bytes::Writer w(projectFileSize(counts[0], counts[1]));
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         w.int16(counts[kind]);
         for (int n = 1; n <= counts[kind]; ++n)
             writeSource(w, state.sources[kind][n]);
@@ -117,7 +117,7 @@ QByteArray encodeProject(const State& state) {
 FileError decodeProject(const QByteArray& bytes, State& state) {
     if (const FileError e = checkProject(bytes); !e.ok()) return e;
     bytes::Reader r(bytes);
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         const qint16 count = r.int16();
         state.sourceCount[kind] = count;
         // Slot 0 stays: of the line table it carries the total-level surcharge, which lives

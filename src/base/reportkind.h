@@ -3,6 +3,8 @@
 // "Samenstellen overzichten"; what a box means depends on the report, so code asks the named
 // questions below rather than reading a box by its number.
 
+#include "base/sourcekind.h"
+
 #include <array>
 #include <optional>
 #include <QString>
@@ -42,8 +44,8 @@ public:
         return boxes_[kind == ReportKind::Transmission ? 3 : 2];
     }
     // Whether sources of kind 0 (line) or 1 (mobile) are listed.
-    bool sourcesListed(ReportKind kind, int sourceKind) const {
-        return sourceKind == 0 ? linesListed(kind) : mobilesListed(kind);
+    bool sourcesListed(ReportKind kind, SourceKind sourceKind) const {
+        return sourceKind == LineSource ? linesListed(kind) : mobilesListed(kind);
     }
 
     // Four characters 0/1, box 0 first; parsing takes exactly that form.

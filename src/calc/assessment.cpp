@@ -18,7 +18,7 @@ bool contributes(const SourceResult& r, int p) {
 
 SurchargeStep surchargeStep(const State& state, ListedKinds listed) {
     SurchargeStep step;
-    for (int k = 0; k < kKinds; ++k) {
+    for (const SourceKind k : kSourceKinds) {
         if (!listed[k]) continue;
         for (int i = 1; i <= state.sourceCount[k]; ++i) {
             if (state.sources[k][i].surchargeKx > 0) {
@@ -29,7 +29,7 @@ SurchargeStep surchargeStep(const State& state, ListedKinds listed) {
         }
     }
     if (step.on == SurchargeStep::On::None) {
-        step.k = state.sources[0][0].surchargeKx;
+        step.k = state.sources[LineSource][0].surchargeKx;
         if (step.k > 0) step.on = SurchargeStep::On::Total;
         return step;
     }
@@ -94,7 +94,7 @@ void ToeslagK(const State& state, Assessment& a) {
 Assessment assess(const State& state, ListedKinds listed) {
     Assessment a;
     a.listed = listed;
-    for (int k = 0; k < kKinds; ++k) {
+    for (const SourceKind k : kSourceKinds) {
         if (!listed[k]) continue;
         for (int i = 1; i <= state.sourceCount[k]; ++i) {
             const SourceResult& r = state.results[k][i];
@@ -124,7 +124,7 @@ Assessment assess(const State& state, ListedKinds listed) {
     for (int p = 0; p < kPeriods; ++p) {
         bool any = false;
         double highest = 0;
-        for (int k = 0; k < kKinds; ++k) {
+        for (const SourceKind k : kSourceKinds) {
             if (!listed[k]) continue;
             for (int i = 1; i <= state.sourceCount[k]; ++i) {
                 const double level = state.results[k][i].lamax[p];

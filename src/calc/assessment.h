@@ -12,7 +12,7 @@ namespace orv {
 struct ListedKinds {
     bool lines = true;
     bool mobiles = true;
-    bool operator[](int kind) const { return kind == LineSource ? lines : mobiles; }
+    bool operator[](SourceKind kind) const { return kind == LineSource ? lines : mobiles; }
     bool any() const { return lines || mobiles; }
 };
 ListedKinds listedKinds(const Sections& sections);
@@ -21,8 +21,9 @@ ListedKinds listedKinds(const Sections& sections);
 // one, mobile sources after line sources), else on the total level, else none.
 struct SurchargeStep {
     enum class On { None, Source, Total } on = On::None;
-    int kind = 0, number = 0; // the surcharged source (On::Source)
-    int k = 0;                // the surcharge in dB
+    SourceKind kind = LineSource;
+    int number = 0; // the surcharged source (On::Source)
+    int k = 0;      // the surcharge in dB
     // The hours the surcharge is weighed with per period: the whole route's vehicle-hours for
     // a line source; 0 when the source is silent in the period.
     double hours[kPeriods] = {0, 0, 0};

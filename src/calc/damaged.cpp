@@ -56,7 +56,7 @@ QString receiverMessage(const ProjectRecord& project, const QString& label) {
 }
 
 // What the operating-time correction reads; every command starts with it.
-QString operatingLabel(const SourceRecord& s, int kind) {
+QString operatingLabel(const SourceRecord& s, SourceKind kind) {
     if (!inRange(s.pointCount, 1, kMaxPoints))
         return kind == LineSource ? QStringLiteral("Aantal puntbronnen")
                                   : QStringLiteral("Aantal deelbronnen");
@@ -77,7 +77,7 @@ QString operatingLabel(const SourceRecord& s, int kind) {
 }
 
 // What transmission and immission read.
-QString transmissionLabel(const SourceRecord& s, int kind) {
+QString transmissionLabel(const SourceRecord& s, SourceKind kind) {
     if (!level(s.lwA) || !level(s.lwAMax)) return QStringLiteral("Geluidsbron");
     if (!surcharge(s.surchargeKx)) return QStringLiteral("Toeslag K");
     if (!metres(s.height)) return QStringLiteral("Bronhoogte");
@@ -108,7 +108,7 @@ Outcome damaged(const QString& text) {
 } // namespace
 
 Outcome findDamagedValue(const State& state, ReportKind reportKind) {
-    for (int k = 0; k < kKinds; ++k) {
+    for (const SourceKind k : kSourceKinds) {
         const bool emitted =
             reportKind == ReportKind::Emission && state.sections.sourcesListed(reportKind, k);
         for (int i = 1; i <= state.sourceCount[k]; ++i) {

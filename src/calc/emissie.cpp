@@ -8,11 +8,11 @@ using calc::pow10;
 
 namespace {
 
-bool selected(const State& state, int kind) {
+bool selected(const State& state, SourceKind kind) {
     return state.sections.sourcesListed(ReportKind::Emission, kind);
 }
 
-bool emits(const State& state, int kind, int number, int period) {
+bool emits(const State& state, SourceKind kind, int number, int period) {
     return state.results[kind][number].cb[period] != kSilent &&
            state.sources[kind][number].lwA != 0;
 }
@@ -21,7 +21,7 @@ bool emits(const State& state, int kind, int number, int period) {
 
 void Emissie(State& state) {
     double energy[kPeriods] = {0, 0, 0};
-    for (int k = 0; k < kKinds; ++k) {
+    for (const SourceKind k : kSourceKinds) {
         if (!selected(state, k)) continue;
         for (int i = 1; i <= state.sourceCount[k]; ++i) {
             const SourceRecord& source = state.sources[k][i];
@@ -47,7 +47,7 @@ void Emissie(State& state) {
 void Bron_Hoogte(State& state) {
     double weighted[kPeriods] = {0, 0, 0};
     state.replacementHeight = 0;
-    for (int k = 0; k < kKinds; ++k) {
+    for (const SourceKind k : kSourceKinds) {
         if (!selected(state, k)) continue;
         for (int i = 1; i <= state.sourceCount[k]; ++i) {
             const double height = state.sources[k][i].height;

@@ -7,7 +7,7 @@ using calc::log10Classic;
 
 void Immissie(State& state) {
     const double facade = state.project.facadeReflection;
-    for (int k = 0; k < kKinds; ++k) {
+    for (const SourceKind k : kSourceKinds) {
         for (int i = 1; i <= state.sourceCount[k]; ++i) {
             const SourceRecord& source = state.sources[k][i];
             SourceResult& row = state.results[k][i];

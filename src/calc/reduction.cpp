@@ -116,7 +116,8 @@ PeriodEnergy periodEnergy(const State& state, const Assessment& a, int p) {
     return e;
 }
 
-SourceChange sourceChange(const State& state, const Assessment& a, int kind, int number, int p) {
+SourceChange sourceChange(const State& state, const Assessment& a, SourceKind kind, int number,
+                          int p) {
     const SourceRecord& s = state.sources[kind][number];
     const SourceResult& r = state.results[kind][number];
     const SurchargeStep& step = a.surcharge;

@@ -79,7 +79,8 @@ bool meetsLimit(const PeriodEnergy& period, const SourceChange& change, double x
 PeriodEnergy periodEnergy(const State& state, const Assessment& a, int p);
 
 // Source `number` of `kind` as it stands in period p.
-SourceChange sourceChange(const State& state, const Assessment& a, int kind, int number, int p);
+SourceChange sourceChange(const State& state, const Assessment& a, SourceKind kind, int number,
+                          int p);
 
 // The sound power that alone brings the rated level within limitDb, rounded down to 0.1 dB.
 SheetReduction powerReduction(const PeriodEnergy& period, const SourceChange& change, double lwA,

@@ -41,18 +41,18 @@ QString ratedLevelText(double value) {
 }
 
 void storeSurcharge(State& state, int selectedEntry, int k) {
-    const int lineCount = state.sourceCount[0];
+    const int lineCount = state.sourceCount[LineSource];
     const bool onMobile = selectedEntry > lineCount;
-    const int kind = onMobile ? MobileSource : LineSource;
+    const SourceKind kind = onMobile ? MobileSource : LineSource;
     const int number = onMobile ? selectedEntry - lineCount : selectedEntry;
     if (number < 0 || number > state.sourceCount[kind]) return;
     state.sources[kind][number].surchargeKx = static_cast<qint16>(k);
     if (k < 1) return;
     for (int i = 0; i <= lineCount; ++i) {
-        if (kind != LineSource || i != number) state.sources[0][i].surchargeKx = 0;
+        if (kind != LineSource || i != number) state.sources[LineSource][i].surchargeKx = 0;
     }
-    for (int i = 1; i <= state.sourceCount[1]; ++i) {
-        if (kind != MobileSource || i != number) state.sources[1][i].surchargeKx = 0;
+    for (int i = 1; i <= state.sourceCount[MobileSource]; ++i) {
+        if (kind != MobileSource || i != number) state.sources[MobileSource][i].surchargeKx = 0;
     }
 }
 

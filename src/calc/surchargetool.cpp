@@ -11,7 +11,7 @@ namespace orv {
 SurchargeTool::SurchargeTool(State& state) : state_(state) {
     entries_.append(kAllSourcesEntry);
     rows_.emplace_back();
-    for (int kind : {LineSource, MobileSource}) {
+    for (const SourceKind kind : kSourceKinds) {
         for (int i = 1; i <= state.sourceCount[kind]; ++i) {
             entries_.append(trimmed(state.sources[kind][i].description));
             rows_.push_back(state.results[kind][i]);

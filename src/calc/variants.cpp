@@ -72,7 +72,7 @@ VariantLevels assessVariant(const State& project) {
     const auto run = std::make_unique<State>(project);
     run->reportKind = ReportKind::Transmission;
     run->sections = Sections::initial(ReportKind::Transmission);
-    if (run->sourceCount[0] < 1 && run->sourceCount[1] < 1) {
+    if (run->sourceCount[LineSource] < 1 && run->sourceCount[MobileSource] < 1) {
         levels.outcome = Outcome::refused(Refusal::NoSources);
         return levels;
     }
@@ -92,7 +92,7 @@ VariantLevels assessVariant(const State& project) {
     if (!levels.outcome.done()) return levels;
     Immissie(*run);
     assessAll(*run, levels);
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         for (int i = 1; i <= run->sourceCount[kind]; ++i) {
             VariantSource s;
             s.kind = kind;

@@ -15,7 +15,7 @@ namespace orv {
 
 // One source of a variant after its run: its levels at the receiving point (0: no level).
 struct VariantSource {
-    int kind = 0;
+    SourceKind kind = LineSource;
     int number = 0;
     QString description; // trimmed
     QString sourceName;  // trimmed: the library entry its sound power came from
@@ -55,7 +55,7 @@ struct ComparedPeriod {
 
 struct ComparedSource {
     QString description, sourceName, key;
-    int kind = 0;
+    SourceKind kind = LineSource;
     int numberA = 0, numberB = 0; // 0: not in that variant
     ValuePair laeq[kPeriods], lamax[kPeriods];
     double largestChange = 0; // over both levels and all periods, a missing level as 0 dB

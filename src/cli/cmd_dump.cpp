@@ -41,7 +41,7 @@ QJsonObject sourceJson(const SourceRecord& s) {
 
 QJsonObject projectJson(const State& state) {
     QJsonArray sources;
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         QJsonArray list;
         for (int n = 1; n <= state.sourceCount[kind]; ++n)
             list.append(sourceJson(state.sources[kind][n]));
@@ -59,7 +59,8 @@ QJsonObject projectJson(const State& state) {
         {QStringLiteral("facadeReflection"), p.facadeReflection},
     };
     return QJsonObject{
-        {QStringLiteral("sourceCount"), QJsonArray{state.sourceCount[0], state.sourceCount[1]}},
+        {QStringLiteral("sourceCount"),
+         QJsonArray{state.sourceCount[LineSource], state.sourceCount[MobileSource]}},
         {QStringLiteral("sources"), sources},
         {QStringLiteral("project"), project},
     };

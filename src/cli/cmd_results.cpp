@@ -19,7 +19,7 @@ QJsonArray periods(const double (&values)[kPeriods]) {
     return QJsonArray{values[0], values[1], values[2]};
 }
 
-QJsonObject row(const State& state, int kind, int number) {
+QJsonObject row(const State& state, SourceKind kind, int number) {
     const SourceResult& r = state.results[kind][number];
     return QJsonObject{
         {QStringLiteral("cb"), periods(r.cb)},
@@ -44,7 +44,7 @@ QJsonObject row(const State& state, int kind, int number) {
 
 QJsonObject resultsJson(const State& state, const QStringList& warnings) {
     QJsonArray tables;
-    for (int k = 0; k < kKinds; ++k) {
+    for (const SourceKind k : kSourceKinds) {
         QJsonArray rows;
         for (int i = 1; i <= state.sourceCount[k]; ++i)
             rows.append(row(state, k, i));
@@ -53,7 +53,8 @@ QJsonObject resultsJson(const State& state, const QStringList& warnings) {
     return QJsonObject{
         {QStringLiteral("kind"), kindNumber(state.reportKind)},
         {QStringLiteral("sections"), state.sections.text()},
-        {QStringLiteral("sourceCount"), QJsonArray{state.sourceCount[0], state.sourceCount[1]}},
+        {QStringLiteral("sourceCount"),
+         QJsonArray{state.sourceCount[LineSource], state.sourceCount[MobileSource]}},
         {QStringLiteral("results"), tables},
         {QStringLiteral("totalLaeq"), periods(state.totalLaeq)},
         {QStringLiteral("totalLamax"), periods(state.totalLamax)},

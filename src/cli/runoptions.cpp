@@ -167,7 +167,7 @@ int loadRunState(const RunOptions& options, State& state, QTextStream& err) {
         state.settings.userName = fixedText(QString(), kUserNameWidth);
     }
     if (options.totalSurcharge)
-        state.sources[0][0].surchargeKx = static_cast<qint16>(*options.totalSurcharge);
+        state.sources[LineSource][0].surchargeKx = static_cast<qint16>(*options.totalSurcharge);
     if (!options.decimal.isNull()) setDecimalSeparator(options.decimal);
     return kExitDone;
 }

@@ -10,8 +10,8 @@ namespace {
 // Boxes that a single input may leave empty, and what they get then.
 enum class WhenEmpty { Message, Zero, Nearest };
 
-WhenEmpty whenEmpty(int kind, int box) {
-    if (kind == 0) return box >= 4 && box <= 6 ? WhenEmpty::Zero : WhenEmpty::Message;
+WhenEmpty whenEmpty(SourceKind kind, int box) {
+    if (kind == LineSource) return box >= 4 && box <= 6 ? WhenEmpty::Zero : WhenEmpty::Message;
     if (box >= 2 && box <= 4) return WhenEmpty::Zero;
     return box == 7 ? WhenEmpty::Nearest : WhenEmpty::Message;
 }
@@ -22,13 +22,13 @@ qint16 toInt16(const QString& text) {
     return ok ? static_cast<qint16>(value) : 0;
 }
 
-void storeNumbers(int kind, const SourceTexts& t, SourceRecord& r) {
+void storeNumbers(SourceKind kind, const SourceTexts& t, SourceRecord& r) {
     auto has = [&](int box) { return !t.boxes[static_cast<std::size_t>(box)].isEmpty(); };
     auto value = [&](int box) {
         return parseNumber(t.boxes[static_cast<std::size_t>(box)]).value_or(0.0);
     };
-    if (has(1)) (kind == 0 ? r.length : r.pointCount) = value(1);
-    if (kind == 0) {
+    if (has(1)) (kind == LineSource ? r.length : r.pointCount) = value(1);
+    if (kind == LineSource) {
         if (has(2)) r.pointCount = value(2);
         if (has(3)) r.speed = value(3);
         for (int p = 0; p < kPeriods; ++p)
@@ -37,7 +37,7 @@ void storeNumbers(int kind, const SourceTexts& t, SourceRecord& r) {
         for (int p = 0; p < kPeriods; ++p)
             if (has(2 + p)) r.operatingHours[p] = value(2 + p);
     }
-    const int height = kind == 0 ? 7 : 5;
+    const int height = kind == LineSource ? 7 : 5;
     if (has(height)) r.height = value(height);
     if (has(height + 1)) r.distanceA = value(height + 1);
     if (has(height + 2)) r.distanceB = value(height + 2);
@@ -45,12 +45,12 @@ void storeNumbers(int kind, const SourceTexts& t, SourceRecord& r) {
 
 } // namespace
 
-QString addRefusal(const State& state, int kind) {
+QString addRefusal(const State& state, SourceKind kind) {
     if (state.sourceCount[static_cast<std::size_t>(kind)] < kMaxSources) return {};
     return QStringLiteral("Maximaal aantal geluidsbronnen bereikt (= 500)!");
 }
 
-int checkRequired(int kind, SourceTexts& texts, QString* message) {
+int checkRequired(SourceKind kind, SourceTexts& texts, QString* message) {
     for (int box = 0; box < boxCount(kind); ++box) {
         QString& text = texts.boxes[static_cast<std::size_t>(box)];
         if (!text.isEmpty()) continue;
@@ -71,7 +71,8 @@ int checkRequired(int kind, SourceTexts& texts, QString* message) {
     return -1;
 }
 
-int storeRecord(int kind, SourceTexts& texts, const SettingsData& settings, SourceRecord& record) {
+int storeRecord(SourceKind kind, SourceTexts& texts, const SettingsData& settings,
+                SourceRecord& record) {
     // Every number first: a box that holds no number stops the store before anything is
     // written, rather than writing 0 as the plain conversion would.
     for (int box = 1; box < boxCount(kind); ++box) {
@@ -102,7 +103,7 @@ CommitOutcome commitInput(State& state, const CommitInput& in) {
     CommitOutcome out;
     out.texts = in.texts;
     SourceTexts& t = out.texts;
-    const int kind = in.kind;
+    const SourceKind kind = in.kind;
     const bool single = in.selectedCount < 2;
     if (single) {
         const int missing = checkRequired(kind, t, &out.message);
@@ -123,7 +124,7 @@ CommitOutcome commitInput(State& state, const CommitInput& in) {
         return out;
     }
     t = trialTexts;
-    if (kind == 1 && single) {
+    if (kind == MobileSource && single) {
         // One sub-source, or a farthest distance below the nearest: both are the nearest.
         const double nearest = parseNumber(t.boxes[6]).value_or(0.0);
         const double farthest = parseNumber(t.boxes[7]).value_or(0.0);

@@ -12,7 +12,7 @@ namespace orv {
 enum class EditMode { Add, Edit };
 
 struct CommitInput {
-    int kind = 0;
+    SourceKind kind = LineSource;
     EditMode mode = EditMode::Add;
     // List entries selected when editing started: 0 or 1 is a single input, 2 or more a
     // multi-edit, which skips the required boxes and writes only the boxes filled in.
@@ -40,16 +40,17 @@ struct CommitOutcome {
 };
 
 // Why no source of the kind can be added (its 500 sources are there); empty when one can.
-QString addRefusal(const State& state, int kind);
+QString addRefusal(const State& state, SourceKind kind);
 
 // The required-field walk of a single input: fills the boxes that get a default and
 // returns the first required box still empty (-1 when none), with its message.
-int checkRequired(int kind, SourceTexts& texts, QString* message);
+int checkRequired(SourceKind kind, SourceTexts& texts, QString* message);
 
 // Writes the non-empty boxes and combo boxes into record; an empty one leaves its field.
 // Numbers go through the commit's bounds and are stored rounded to their display format.
 // Returns the first box that holds no number (nothing is written then), or -1.
-int storeRecord(int kind, SourceTexts& texts, const SettingsData& settings, SourceRecord& record);
+int storeRecord(SourceKind kind, SourceTexts& texts, const SettingsData& settings,
+                SourceRecord& record);
 
 CommitOutcome commitInput(State& state, const CommitInput& input);
 

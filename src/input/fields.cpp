@@ -231,9 +231,9 @@ const ComboSpec* comboSpec(const QString& name) {
     return nullptr;
 }
 
-QString listStatusText(int kind, int count) {
-    return QString::number(count) + (kind == 0 ? QStringLiteral(" lijnbronnen/rijroutes")
-                                               : QStringLiteral(" mobiele/vaste bronnen"));
+QString listStatusText(SourceKind kind, int count) {
+    return QString::number(count) + (kind == LineSource ? QStringLiteral(" lijnbronnen/rijroutes")
+                                                        : QStringLiteral(" mobiele/vaste bronnen"));
 }
 
 QString listHelpText() {

@@ -7,6 +7,7 @@
 // box stored comes to.
 
 #include "input/validate.h"
+#include "model/records.h"
 
 #include <QString>
 #include <QStringView>
@@ -56,7 +57,7 @@ std::span<const ComboSpec> comboTable();
 const ComboSpec* comboSpec(const QString& name);
 
 // The status and help texts of the source list of a kind; count is the number of entries.
-QString listStatusText(int kind, int count);
+QString listStatusText(SourceKind kind, int count);
 QString listHelpText();
 
 const FieldSpec& fieldRule(FieldGroup group, int index);

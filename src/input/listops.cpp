@@ -6,7 +6,7 @@
 
 namespace orv {
 
-void deleteSources(State& state, int kind, std::vector<int> rows) {
+void deleteSources(State& state, SourceKind kind, std::vector<int> rows) {
     auto& table = state.sources[static_cast<std::size_t>(kind)];
     qint16& count = state.sourceCount[static_cast<std::size_t>(kind)];
     std::sort(rows.begin(), rows.end());
@@ -39,7 +39,7 @@ bool sortsBefore(const SourceRecord& a, const SourceRecord& b) {
 
 // A stable sort gives exactly the order of repeated neighbour swaps (ascending, equal keys
 // in their old order) in n log n comparisons; the keys are formed once.
-void sortSources(State& state, int kind, const std::function<void(int, int)>& progress) {
+void sortSources(State& state, SourceKind kind, const std::function<void(int, int)>& progress) {
     auto& table = state.sources[static_cast<std::size_t>(kind)];
     const int count = state.sourceCount[static_cast<std::size_t>(kind)];
     if (count <= 0) return;

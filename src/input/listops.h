@@ -10,7 +10,7 @@ namespace orv {
 
 // Removes the records at the given 0-based list positions of a kind, moving the later
 // records down so that 1..sourceCount stay contiguous and in order.
-void deleteSources(State& state, int kind, std::vector<int> rows);
+void deleteSources(State& state, SourceKind kind, std::vector<int> rows);
 
 // The sort key: library name, then description, both at their full width of 25 characters,
 // without regard to case. A name that is a prefix of another sorts first ("kar" before
@@ -19,7 +19,7 @@ bool sortsBefore(const SourceRecord& a, const SourceRecord& b);
 
 // Sorts records 1..sourceCount[kind] ascending by that key; equal keys keep their order.
 // progress(done, total) is told how far the sort is, for the form's progress bar.
-void sortSources(State& state, int kind,
+void sortSources(State& state, SourceKind kind,
                  const std::function<void(int done, int total)>& progress = {});
 
 } // namespace orv

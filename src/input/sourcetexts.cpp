@@ -5,12 +5,12 @@
 
 namespace orv {
 
-int boxCount(int kind) {
+int boxCount(SourceKind kind) {
     return static_cast<int>(fieldTable(boxGroup(kind)).size());
 }
 
-FieldGroup boxGroup(int kind) {
-    return kind == 0 ? FieldGroup::Lijnbron : FieldGroup::Mobbron;
+FieldGroup boxGroup(SourceKind kind) {
+    return kind == LineSource ? FieldGroup::Lijnbron : FieldGroup::Mobbron;
 }
 
 QString frameCaption(const SettingsData& settings, int position, int selectedCount) {
@@ -37,7 +37,7 @@ int libraryPosition(const SettingsData& settings, QStringView name) {
     return -1;
 }
 
-SourceTexts showSource(int kind, const SourceRecord& r, const SettingsData& settings) {
+SourceTexts showSource(SourceKind kind, const SourceRecord& r, const SettingsData& settings) {
     SourceTexts t;
     t.sourceName = trimmed(r.sourceName);
     t.libraryPosition = libraryPosition(settings, t.sourceName);
@@ -46,11 +46,12 @@ SourceTexts showSource(int kind, const SourceRecord& r, const SettingsData& sett
     auto show = [&](int box, double value) {
         t.boxes[static_cast<std::size_t>(box)] = showBox(g, box, value);
     };
-    show(1, kind == 0 ? r.length : r.pointCount);
-    const int height = kind == 0 ? 7 : 5;
+    show(1, kind == LineSource ? r.length : r.pointCount);
+    const int height = kind == LineSource ? 7 : 5;
     for (int p = 0; p < kPeriods; ++p)
-        show((kind == 0 ? 4 : 2) + p, kind == 0 ? r.movements[p] : r.operatingHours[p]);
-    if (kind == 0) {
+        show((kind == LineSource ? 4 : 2) + p,
+             kind == LineSource ? r.movements[p] : r.operatingHours[p]);
+    if (kind == LineSource) {
         show(2, r.pointCount);
         show(3, r.speed);
     }
@@ -66,7 +67,7 @@ QString listText(const SourceRecord& record) {
     return trimmed(record.sourceName) + QStringLiteral(" / ") + trimmed(record.description);
 }
 
-QStringList listTexts(const State& state, int kind) {
+QStringList listTexts(const State& state, SourceKind kind) {
     QStringList texts;
     const auto& table = state.sources[static_cast<std::size_t>(kind)];
     const int count = state.sourceCount[static_cast<std::size_t>(kind)];

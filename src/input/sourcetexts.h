@@ -12,8 +12,8 @@
 namespace orv {
 
 // txtLijnbron_0..9 for kind 0, txtMobbron_0..7 for kind 1.
-int boxCount(int kind);
-FieldGroup boxGroup(int kind);
+int boxCount(SourceKind kind);
+FieldGroup boxGroup(SourceKind kind);
 
 struct SourceTexts {
     // What cmbBron shows; empty when nothing is chosen (multi-edit).
@@ -30,7 +30,7 @@ struct SourceTexts {
 int libraryPosition(const SettingsData& settings, QStringView name);
 
 // Record i shown in the fields, as after a click in the list.
-SourceTexts showSource(int kind, const SourceRecord& record, const SettingsData& settings);
+SourceTexts showSource(SourceKind kind, const SourceRecord& record, const SettingsData& settings);
 
 // The caption over a kind's fields for the library choice at list position (-1: none):
 // its LwA, or a blank line for the placeholder and while several sources are edited.
@@ -47,6 +47,6 @@ SubSourceCount subSourceCount(QStringView text);
 // "name / description", both trimmed.
 QString listText(const SourceRecord& record);
 // The list texts of records 1..sourceCount[kind].
-QStringList listTexts(const State& state, int kind);
+QStringList listTexts(const State& state, SourceKind kind);
 
 } // namespace orv

@@ -3,6 +3,8 @@
 // point, the calculation results and the sound power library. Plain value structs: the
 // tables are fixed arrays and nothing is allocated per source.
 
+#include "base/sourcekind.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -11,9 +13,6 @@ namespace orv {
 constexpr int kMaxSources = 500; // per kind; slots 0..500, slot 0 is never a source
 constexpr int kMaxLibrary = 500; // library entries 1..500
 constexpr int kPeriods = 3;      // day, evening, night
-constexpr int kKinds = 2;        // 0 line source / driving route, 1 mobile/fixed source
-
-enum SourceKind : int { LineSource = 0, MobileSource = 1 };
 
 // Widths of the fixed texts, on disk and in memory.
 constexpr int kSourceNameWidth = 25;

@@ -27,7 +27,7 @@ void headings(Pager& p) {
     p.periodHeadings(83, 108);
 }
 
-void sourceRow(Pager& p, int kind, int i) {
+void sourceRow(Pager& p, SourceKind kind, int i) {
     const State& st = p.state;
     const SourceRecord& src = st.sources[kind][i];
     const SourceResult& r = st.results[kind][i];
@@ -76,7 +76,7 @@ void drukEmissie(Pager& p) {
     p.startTable(std::move(t), 2);
     p.tableHeadings(false);
 
-    for (int kind = LineSource; kind <= MobileSource; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         if (!st.sections.sourcesListed(st.reportKind, kind)) continue;
         for (int i = 1; i <= listedCount(st, kind); ++i) {
             p.beforeRow();

@@ -56,7 +56,7 @@ void dash(Pager& p, int endColumn) {
     p.right(endColumn, str(texts::kMissing));
 }
 
-void sourceRow(Pager& p, int kind, int i) {
+void sourceRow(Pager& p, SourceKind kind, int i) {
     const SourceRecord& src = p.state.sources[kind][i];
     const SourceResult& r = p.state.results[kind][i];
     p.left(0, rtrimmed(src.sourceName));

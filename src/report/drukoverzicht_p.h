@@ -90,7 +90,7 @@ private:
 };
 
 // Sources of a kind to print: the count, kept within the table's 500 slots.
-inline int listedCount(const State& st, int kind) {
+inline int listedCount(const State& st, SourceKind kind) {
     const int n = st.sourceCount[static_cast<std::size_t>(kind)];
     return n < 0 ? 0 : n > kMaxSources ? kMaxSources : n;
 }

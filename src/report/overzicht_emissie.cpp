@@ -49,7 +49,7 @@ void writeEmissie(State& state) {
         spaces(12), kHeadSourceCorrections, spaces(5), kHeadCorrectedLw, kCrLf);
     put(b, spaces(55), spaces(4), kHeadDbA, spaces(6), kHeadMetre, spaces(3), periodHeadings(),
         spaces(2), periodHeadings(), kCrLf, rule(kWidth));
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         if (!state.sections.sourcesListed(ReportKind::Emission, kind)) continue;
         for (int i = 1; i <= state.sourceCount[kind]; ++i) {
             const auto n = static_cast<std::size_t>(i);

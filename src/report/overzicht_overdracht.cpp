@@ -84,7 +84,7 @@ void writeTable(State& state) {
     put(b, transmissionGroup(lines, mobiles), kCrLf, rule(kWidth));
     putHeadings(b);
     b += rule(kWidth);
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         if (!(kind == LineSource ? lines : mobiles)) continue;
         for (int i = 1; i <= state.sourceCount[kind]; ++i) {
             const auto n = static_cast<std::size_t>(i);
@@ -140,7 +140,7 @@ QStringList surchargeNotes(const State& state) {
         notes.append(note);
         return notes;
     }
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         // The printed report is also drawn from a state with damaged counts: stay in the table.
         const int count = std::clamp(int{state.sourceCount[kind]}, 0, kMaxSources);
         for (int i = 1; i <= count; ++i) {

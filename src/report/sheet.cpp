@@ -12,7 +12,7 @@ using reduce::SourceChange;
 
 namespace {
 
-SheetRow makeRow(const State& state, int kind, int i, int p) {
+SheetRow makeRow(const State& state, SourceKind kind, int i, int p) {
     const SourceRecord& s = state.sources[kind][i];
     const SourceResult& r = state.results[kind][i];
     SheetRow row;
@@ -87,10 +87,10 @@ Sheet buildSheet(const State& state, const SheetLimits& limits) {
     }
 
     std::size_t count = 0;
-    for (int kind = 0; kind < kKinds; ++kind)
+    for (const SourceKind kind : kSourceKinds)
         count += a.listed[kind] ? static_cast<std::size_t>(state.sourceCount[kind]) : 0;
     sheet.rows.reserve(count * kPeriods);
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         if (!a.listed[kind]) continue;
         for (int i = 1; i <= state.sourceCount[kind]; ++i) {
             for (int p = 0; p < kPeriods; ++p) {

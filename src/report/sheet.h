@@ -13,10 +13,10 @@
 namespace orv {
 
 struct SheetRow {
-    int kind = 0;   // LineSource or MobileSource
-    int number = 0; // source number 1..sourceCount[kind]
-    int period = 0; // 0 day, 1 evening, 2 night
-    QString source; // description, trimmed
+    SourceKind kind = LineSource; // LineSource or MobileSource
+    int number = 0;               // source number 1..sourceCount[kind]
+    int period = 0;               // 0 day, 1 evening, 2 night
+    QString source;               // description, trimmed
     double lwA = 0, lwAMax = 0, pointCount = 0;
     double movements = 0; // line sources: vehicles in the period
     double hours = 0;     // operating hours as stored (per point source for a line source)

@@ -28,8 +28,13 @@ VariantLevels variant(const QString& list) {
     for (const QString& item : list.split(u';', Qt::SkipEmptyParts)) {
         const QStringList f = item.split(u'|');
         const int number = static_cast<int>(v.sources.size()) + 1;
-        v.sources.push_back(
-            {0, number, f[1], f[0], variantKey(f[0], f[1]), {f[2].toDouble(), 0, 0}, {0, 0, 0}});
+        v.sources.push_back({LineSource,
+                             number,
+                             f[1],
+                             f[0],
+                             variantKey(f[0], f[1]),
+                             {f[2].toDouble(), 0, 0},
+                             {0, 0, 0}});
     }
     return v;
 }

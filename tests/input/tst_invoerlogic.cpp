@@ -172,8 +172,9 @@ private slots:
         QFETCH(QString, nearest);
         QFETCH(QString, farthest);
         auto s = withLibrary();
-        const CommitInput in{
-            .kind = 1, .texts = lineInput({"Pomp", "3", "3,25", "", "", "2", nearest, farthest})};
+        const CommitInput in{.kind = MobileSource,
+                             .texts =
+                                 lineInput({"Pomp", "3", "3,25", "", "", "2", nearest, farthest})};
         QCOMPARE(commitInput(*s, in).status, CommitOutcome::Stored);
         const SourceRecord& r = s->sources[1][1];
         QCOMPARE(r.distanceA, 40.0);
@@ -195,9 +196,9 @@ private slots:
         QCOMPARE(commitInput(*s, in).status, CommitOutcome::Stored);
         QCOMPARE(trimmed(s->sources[0][2].sourceName), QStringLiteral("Heftruck"));
         QCOMPARE(s->sources[0][2].lwA, 77.0);
-        QCOMPARE(addRefusal(*s, 0), QString());
+        QCOMPARE(addRefusal(*s, LineSource), QString());
         s->sourceCount[0] = kMaxSources;
-        QCOMPARE(addRefusal(*s, 0), "Maximaal aantal geluidsbronnen bereikt (= 500)!");
+        QCOMPARE(addRefusal(*s, LineSource), "Maximaal aantal geluidsbronnen bereikt (= 500)!");
         QCOMPARE(commitInput(*s, CommitInput{.texts = in.texts}).status, CommitOutcome::Full);
     }
 
@@ -214,7 +215,7 @@ private slots:
         s->sourceCount[1] = 5;
         for (int i = 1; i <= 5; ++i)
             s->sources[1][i] = named("x", QString::number(i));
-        deleteSources(*s, 1, rows);
+        deleteSources(*s, MobileSource, rows);
         QTEST(descriptions(*s, 1), "left");
     }
 
@@ -231,7 +232,7 @@ private slots:
         auto s = std::make_unique<State>();
         for (const QString& r : records)
             s->sources[0][++s->sourceCount[0]] = named(r.section('|', 0, 0), r.section('|', 1));
-        sortSources(*s, 0);
+        sortSources(*s, LineSource);
         QTEST(descriptions(*s, 0), "sorted");
     }
 

@@ -134,7 +134,7 @@ private slots:
         QVERIFY(near(*sheet.periods[0].margin, -row.below, 1e-12));
 
         int index = 0;
-        for (int kind = 0; kind < kKinds; ++kind) {
+        for (const SourceKind kind : kSourceKinds) {
             for (int i = 1; i <= s->sourceCount[kind]; ++i, ++index) {
                 const SheetRow& r = rowOf(sheet, kind, i, 0);
                 if (!row.power.isEmpty()) QCOMPARE(r.rated.status, row.power[index]);

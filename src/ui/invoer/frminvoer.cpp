@@ -35,10 +35,10 @@ frmInvoer::frmInvoer(State& state, const Session& session, Platform& platform, M
     Reset();
     SetUpForm();
     monthView1_->hide();
-    for (int kind = 0; kind < kKinds; ++kind)
+    for (const SourceKind kind : kSourceKinds)
         fillList(kind);
     showProject();
-    for (int kind = 0; kind < kKinds; ++kind)
+    for (const SourceKind kind : kSourceKinds)
         if (lstBron_[kind]->count() > 0) lstBron_[kind]->setCurrentRow(0);
     connect(tabs_, &QTabWidget::currentChanged, this, &frmInvoer::SSTab1_Click);
     tabs_->setCurrentIndex(2);
@@ -65,12 +65,12 @@ QLineEdit* frmInvoer::box(FieldGroup group, int index) const {
     return nullptr;
 }
 
-QLineEdit* frmInvoer::sourceBox(int kind, int index) const {
+QLineEdit* frmInvoer::sourceBox(SourceKind kind, int index) const {
     return box(boxGroup(kind), index);
 }
 
-std::array<QComboBox*, 2> frmInvoer::kindCombos(int kind) const {
-    return kind == 0 ? cmbLijnbron_ : cmbMobbron_;
+std::array<QComboBox*, 2> frmInvoer::kindCombos(SourceKind kind) const {
+    return kind == LineSource ? cmbLijnbron_ : cmbMobbron_;
 }
 
 void frmInvoer::Reset() {
@@ -81,7 +81,7 @@ void frmInvoer::Reset() {
 }
 
 void frmInvoer::SetUpForm() {
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         QComboBox* combo = cmbBron_[kind];
         combo->clear();
         for (int i = 1; i <= state_.settings.libraryCount; ++i)
@@ -100,11 +100,11 @@ void frmInvoer::SetUpForm() {
     for (QComboBox* c : cmbReken_)
         c->setCurrentIndex(0);
     progress_->hide();
-    LockFields(0);
-    LockFields(1);
+    LockFields(LineSource);
+    LockFields(MobileSource);
 }
 
-void frmInvoer::fillList(int kind) {
+void frmInvoer::fillList(SourceKind kind) {
     QListWidget* list = lstBron_[kind];
     const QSignalBlocker block(list);
     list->clear();
@@ -144,7 +144,7 @@ void frmInvoer::AcceptProject() {
     }
 }
 
-SourceTexts frmInvoer::sourceTexts(int kind) const {
+SourceTexts frmInvoer::sourceTexts(SourceKind kind) const {
     SourceTexts t;
     QComboBox* bron = cmbBron_[kind];
     t.libraryPosition = bron->currentIndex();
@@ -157,7 +157,7 @@ SourceTexts frmInvoer::sourceTexts(int kind) const {
 }
 
 // A name that the library no longer holds still shows: as the combo's placeholder.
-void frmInvoer::setLibraryChoice(int kind, const QString& name) {
+void frmInvoer::setLibraryChoice(SourceKind kind, const QString& name) {
     QComboBox* combo = cmbBron_[kind];
     const int position = libraryPosition(state_.settings, name);
     combo->setPlaceholderText(position >= 0 ? QString() : name);
@@ -165,7 +165,7 @@ void frmInvoer::setLibraryChoice(int kind, const QString& name) {
     cmbBron_Click(kind);
 }
 
-void frmInvoer::setSourceTexts(int kind, const SourceTexts& t) {
+void frmInvoer::setSourceTexts(SourceKind kind, const SourceTexts& t) {
     for (int i = 0; i < boxCount(kind); ++i)
         sourceBox(kind, i)->setText(t.boxes[static_cast<std::size_t>(i)]);
     kindCombos(kind)[0]->setCurrentText(t.reflection);
@@ -173,7 +173,7 @@ void frmInvoer::setSourceTexts(int kind, const SourceTexts& t) {
     setLibraryChoice(kind, t.sourceName);
 }
 
-void frmInvoer::showCurrent(int kind) {
+void frmInvoer::showCurrent(SourceKind kind) {
     const int count = state_.sourceCount[static_cast<std::size_t>(kind)];
     if (count > 0) {
         const int row = std::clamp(lstBron_[kind]->currentRow(), 0, count - 1);
@@ -194,7 +194,7 @@ void frmInvoer::showCurrent(int kind) {
     lstBron_[kind]->setFocus();
 }
 
-void frmInvoer::cmbBron_Click(int kind) {
+void frmInvoer::cmbBron_Click(SourceKind kind) {
     const QString caption =
         frameCaption(state_.settings, cmbBron_[kind]->currentIndex(), selectedCount_);
     // A blank caption keeps its line, so that the fields do not jump up.
@@ -202,7 +202,7 @@ void frmInvoer::cmbBron_Click(int kind) {
 }
 
 void frmInvoer::refillLibraryLists() {
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (const SourceKind kind : kSourceKinds) {
         QComboBox* combo = cmbBron_[kind];
         {
             const QSignalBlocker block(combo);
@@ -238,12 +238,12 @@ void frmInvoer::SSTab1_Click(int tab) {
     repaintFields();
 }
 
-void frmInvoer::UnlockFields(int kind) {
+void frmInvoer::UnlockFields(SourceKind kind) {
     for (int i = 0; i < boxCount(kind); ++i)
         sourceBox(kind, i)->setEnabled(true);
     for (QComboBox* c : kindCombos(kind))
         c->setEnabled(true);
-    if (kind == 1) {
+    if (kind == MobileSource) {
         const SubSourceCount count = subSourceCount(txtMobbron_[1]->text());
         if (count.count.accepted) txtMobbron_[1]->setText(count.count.text);
         txtMobbron_[7]->setEnabled(count.farthestInUse);
@@ -270,7 +270,7 @@ void frmInvoer::UnlockFields(int kind) {
     repaintFields();
 }
 
-void frmInvoer::LockFields(int kind) {
+void frmInvoer::LockFields(SourceKind kind) {
     selectedCount_ = 0;
     for (int i = 0; i < boxCount(kind); ++i)
         sourceBox(kind, i)->setEnabled(false);
@@ -285,7 +285,7 @@ void frmInvoer::LockFields(int kind) {
     lstBron_[kind]->setEnabled(true);
     for (QAction* a : toolbarLijst_[kind]->actions())
         a->setVisible(true);
-    const bool browsing = lstBron_[0]->isEnabled() && lstBron_[1]->isEnabled();
+    const bool browsing = lstBron_[LineSource]->isEnabled() && lstBron_[MobileSource]->isEnabled();
     for (QAction* a : toolbar1_->actions())
         a->setVisible(browsing);
     repaintFields();

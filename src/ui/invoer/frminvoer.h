@@ -48,14 +48,14 @@ public:
     QSize sizeHint() const override { return savedSize_; }
 
     // The operations behind the list toolbar and the buttons, by kind.
-    void startAdding(int kind);
-    void Wijzig(int kind);
-    void Wissen(int kind);
-    void SorTeren(int kind);
-    void cmdOK_Click(int kind);
-    void cmdCancel_Click(int kind);
-    void UnlockFields(int kind);
-    void LockFields(int kind);
+    void startAdding(SourceKind kind);
+    void Wijzig(SourceKind kind);
+    void Wissen(SourceKind kind);
+    void SorTeren(SourceKind kind);
+    void cmdOK_Click(SourceKind kind);
+    void cmdCancel_Click(SourceKind kind);
+    void UnlockFields(SourceKind kind);
+    void LockFields(SourceKind kind);
 
 signals:
     // "reken": the calculation menu, to drop down under the button.
@@ -74,29 +74,29 @@ protected:
 
 private:
     void buildForm();
-    QWidget* buildSourceTab(int kind);
+    QWidget* buildSourceTab(SourceKind kind);
     QWidget* buildProjectTab();
     QLineEdit* addBox(QGridLayout* grid, FieldGroup group, int index, int row, int column);
     QComboBox* addCombo(const char* name, QWidget* parent);
     void ButtonSetup();
-    QToolBar* buildListToolbar(int kind);
+    QToolBar* buildListToolbar(SourceKind kind);
     void SetUpForm();
     void Reset();
-    void fillList(int kind);
+    void fillList(SourceKind kind);
     void showProject();
 
     QLineEdit* box(FieldGroup group, int index) const;
-    QLineEdit* sourceBox(int kind, int index) const;
-    std::array<QComboBox*, 2> kindCombos(int kind) const;
-    SourceTexts sourceTexts(int kind) const;
-    void setSourceTexts(int kind, const SourceTexts& texts);
-    void setLibraryChoice(int kind, const QString& name);
-    void showCurrent(int kind);
-    void cmbBron_Click(int kind);
+    QLineEdit* sourceBox(SourceKind kind, int index) const;
+    std::array<QComboBox*, 2> kindCombos(SourceKind kind) const;
+    SourceTexts sourceTexts(SourceKind kind) const;
+    void setSourceTexts(SourceKind kind, const SourceTexts& texts);
+    void setLibraryChoice(SourceKind kind, const QString& name);
+    void showCurrent(SourceKind kind);
+    void cmbBron_Click(SourceKind kind);
     void SSTab1_Click(int tab);
     void repaintFields();
     QColor enabledColour() const;
-    std::vector<int> selectedRows(int kind) const;
+    std::vector<int> selectedRows(SourceKind kind) const;
     void closeForm();
     // Today as "dd-mm-yyyy": what an empty date becomes.
     QString today() const { return session_.todayText; }

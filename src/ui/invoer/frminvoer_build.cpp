@@ -94,24 +94,25 @@ QComboBox* frmInvoer::addCombo(const char* name, QWidget* parent) {
     return combo;
 }
 
-QWidget* frmInvoer::buildSourceTab(int kind) {
+QWidget* frmInvoer::buildSourceTab(SourceKind kind) {
     auto* page = new QWidget;
     auto* frame = new QGroupBox(page);
     frame->setObjectName(QStringLiteral("frmBron_%1").arg(kind));
     frmBron_[kind] = frame;
     auto* grid = new QGridLayout(frame);
     const FieldGroup group = boxGroup(kind);
-    cmbBron_[kind] = addCombo(kind == 0 ? "cmbBron_0" : "cmbBron_1", frame);
+    cmbBron_[kind] = addCombo(kind == LineSource ? "cmbBron_0" : "cmbBron_1", frame);
     grid->addWidget(label(QStringLiteral("Geluidsbron"), cmbBron_[kind]), 0, 0);
     grid->addWidget(cmbBron_[kind], 0, 1, 1, 4);
-    const std::span<QLineEdit*> boxes =
-        kind == 0 ? std::span<QLineEdit*>(txtLijnbron_) : std::span<QLineEdit*>(txtMobbron_);
-    const int periodFirst = kind == 0 ? 4 : 2;
+    const std::span<QLineEdit*> boxes = kind == LineSource ? std::span<QLineEdit*>(txtLijnbron_)
+                                                           : std::span<QLineEdit*>(txtMobbron_);
+    const int periodFirst = kind == LineSource ? 4 : 2;
     int row = 1;
     for (int i = 0; i < boxCount(kind); ++i) {
         if (i == periodFirst) {
-            grid->addWidget(label(kind == 0 ? QStringLiteral("Intenstiteit (vtg/periode)")
-                                            : QStringLiteral("Effectieve bedrijfsduur (u)"),
+            grid->addWidget(label(kind == LineSource
+                                      ? QStringLiteral("Intenstiteit (vtg/periode)")
+                                      : QStringLiteral("Effectieve bedrijfsduur (u)"),
                                   nullptr),
                             row + 1, 0);
             const char* periods[] = {"dag", "avond", "nacht"};
@@ -130,11 +131,11 @@ QWidget* frmInvoer::buildSourceTab(int kind) {
         boxes[static_cast<std::size_t>(i)] = addBox(grid, group, i, row++, 1);
     }
     for (int c = 0; c < 2; ++c) {
-        const char* name = kind == 0 ? (c == 0 ? "cmbLijnbron_0" : "cmbLijnbron_1")
-                                     : (c == 0 ? "cmbMobbron_0" : "cmbMobbron_1");
+        const char* name = kind == LineSource ? (c == 0 ? "cmbLijnbron_0" : "cmbLijnbron_1")
+                                              : (c == 0 ? "cmbMobbron_0" : "cmbMobbron_1");
         QComboBox* combo = addCombo(name, frame);
         combo->setFixedWidth(boxes[1]->width());
-        (kind == 0 ? cmbLijnbron_ : cmbMobbron_)[static_cast<std::size_t>(c)] = combo;
+        (kind == LineSource ? cmbLijnbron_ : cmbMobbron_)[static_cast<std::size_t>(c)] = combo;
         grid->addWidget(label(QString::fromUtf8(comboSpec(QLatin1String(name))->label), combo), row,
                         0);
         grid->addWidget(combo, row, 1);
@@ -156,7 +157,7 @@ QWidget* frmInvoer::buildSourceTab(int kind) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    if (kind == 0) {
+    if (kind == LineSource) {
         cmdControle_ = new QPushButton(QStringLiteral("geometrie"), page);
         cmdControle_->setObjectName(QStringLiteral("cmdControle"));
         cmdControle_->setToolTip(
@@ -186,7 +187,7 @@ QWidget* frmInvoer::buildSourceTab(int kind) {
     return page;
 }
 
-QToolBar* frmInvoer::buildListToolbar(int kind) {
+QToolBar* frmInvoer::buildListToolbar(SourceKind kind) {
     auto* bar = new QToolBar;
     bar->setObjectName(QStringLiteral("ToolbarLijst_%1").arg(kind));
     bar->setIconSize(QSize(16, 16));
@@ -322,8 +323,8 @@ void frmInvoer::buildForm() {
     auto* layout = new QVBoxLayout(content_);
     tabs_ = new QTabWidget(content_);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
-    tabs_->addTab(buildSourceTab(0), QStringLiteral("Lijnbron/Rijroute"));
-    tabs_->addTab(buildSourceTab(1), QStringLiteral("Mobiele/vaste bron"));
+    tabs_->addTab(buildSourceTab(LineSource), QStringLiteral("Lijnbron/Rijroute"));
+    tabs_->addTab(buildSourceTab(MobileSource), QStringLiteral("Mobiele/vaste bron"));
     tabs_->addTab(buildProjectTab(), QStringLiteral("Projectgegevens"));
     layout->addWidget(tabs_);
     progress_ = new QProgressBar(content_);

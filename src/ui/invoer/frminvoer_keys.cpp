@@ -55,7 +55,7 @@ void frmInvoer::fieldFocusIn(QWidget* field) {
     } else if (const ComboSpec* combo = comboSpec(field->objectName())) {
         setStatus(QString::fromUtf8(combo->status), QString::fromUtf8(combo->help));
     } else if (auto* list = qobject_cast<QListWidget*>(field)) {
-        const int kind = list == lstBron_[0] ? 0 : 1;
+        const SourceKind kind = list == lstBron_[LineSource] ? LineSource : MobileSource;
         setStatus(listStatusText(kind, list->count()), listHelpText());
     } else if (field == cmdOK_[0] || field == cmdOK_[1]) {
         setStatus(QStringLiteral("Invoer/wijzigingen bevestigen"), QString());
@@ -93,8 +93,9 @@ void frmInvoer::refuseBox(QLineEdit* edit, const QString& toolTip) {
 // The geometry test of the line source being entered or edited: the boxes it reads are
 // checked as on leaving them; a box without a number is refused and nothing opens.
 void frmInvoer::cmdControle_Click() {
-    if (lstBron_[0]->isEnabled()) return; // not entering a line source
-    const BoxesGeometry run = geometryTestOfBoxes(sourceTexts(0).boxes, QStringLiteral("\n"));
+    if (lstBron_[LineSource]->isEnabled()) return; // not entering a line source
+    const BoxesGeometry run =
+        geometryTestOfBoxes(sourceTexts(LineSource).boxes, QStringLiteral("\n"));
     if (run.refusedBox >= 0) {
         refuseBox(txtLijnbron_[static_cast<std::size_t>(run.refusedBox)], run.toolTip);
         return;
@@ -137,7 +138,7 @@ bool frmInvoer::fieldKey(QWidget* field, QKeyEvent* key) {
     }
     // The list toolbar by keyboard: Insert adds, Enter edits, Delete deletes.
     if (auto* list = qobject_cast<QListWidget*>(field)) {
-        const int kind = list == lstBron_[0] ? 0 : 1;
+        const SourceKind kind = list == lstBron_[LineSource] ? LineSource : MobileSource;
         if (key->key() == Qt::Key_Insert)
             startAdding(kind);
         else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)

@@ -13,7 +13,7 @@
 
 namespace orv {
 
-std::vector<int> frmInvoer::selectedRows(int kind) const {
+std::vector<int> frmInvoer::selectedRows(SourceKind kind) const {
     std::vector<int> rows;
     const QListWidget* list = lstBron_[kind];
     for (int i = 0; i < list->count(); ++i)
@@ -21,7 +21,7 @@ std::vector<int> frmInvoer::selectedRows(int kind) const {
     return rows;
 }
 
-void frmInvoer::startAdding(int kind) {
+void frmInvoer::startAdding(SourceKind kind) {
     if (const QString full = addRefusal(state_, kind); !full.isEmpty()) {
         platform_.messageBox(full, MsgIcon::Exclamation, MsgButtons::Ok,
                              QStringLiteral("Invoer-stop"));
@@ -33,7 +33,7 @@ void frmInvoer::startAdding(int kind) {
     cmbBron_[kind]->setFocus();
 }
 
-void frmInvoer::Wijzig(int kind) {
+void frmInvoer::Wijzig(SourceKind kind) {
     const std::vector<int> rows = selectedRows(kind);
     selectedCount_ = static_cast<int>(rows.size());
     if (rows.empty()) {
@@ -51,7 +51,7 @@ void frmInvoer::Wijzig(int kind) {
     cmbBron_[kind]->setFocus();
 }
 
-void frmInvoer::Wissen(int kind) {
+void frmInvoer::Wissen(SourceKind kind) {
     const std::vector<int> rows = selectedRows(kind);
     selectedCount_ = static_cast<int>(rows.size());
     if (rows.empty()) {
@@ -76,7 +76,7 @@ void frmInvoer::Wissen(int kind) {
     showCurrent(kind);
 }
 
-void frmInvoer::SorTeren(int kind) {
+void frmInvoer::SorTeren(SourceKind kind) {
     if (state_.sourceCount[static_cast<std::size_t>(kind)] <= 0) return;
     platform_.setBusy(true);
     lstBron_[kind]->clear();
@@ -91,14 +91,14 @@ void frmInvoer::SorTeren(int kind) {
     platform_.setBusy(false);
 }
 
-void frmInvoer::cmdOK_Click(int kind) {
+void frmInvoer::cmdOK_Click(SourceKind kind) {
     CommitInput in;
     in.kind = kind;
     in.mode = editMode_;
     in.selectedCount = selectedCount_;
     in.currentRow = lstBron_[kind]->currentRow();
     in.selectedRows = selectedRows(kind);
-    in.farthestEnabled = kind != 1 || txtMobbron_[7]->isEnabled();
+    in.farthestEnabled = kind != MobileSource || txtMobbron_[7]->isEnabled();
     in.texts = sourceTexts(kind);
     const CommitOutcome out = commitInput(state_, in);
     switch (out.status) {
@@ -128,7 +128,7 @@ void frmInvoer::cmdOK_Click(int kind) {
     lstBron_[kind]->setFocus();
 }
 
-void frmInvoer::cmdCancel_Click(int kind) {
+void frmInvoer::cmdCancel_Click(SourceKind kind) {
     LockFields(kind);
     showCurrent(kind);
     lstBron_[kind]->setFocus();

@@ -19,6 +19,10 @@
 
 namespace orv {
 
+class RecentProjects;
+class RecoveryStore;
+struct RecoveredProject;
+
 inline const QString kNoFileText = QStringLiteral("Geen bestand");
 inline const QString kProjectFilter = QStringLiteral("Bestand Ornaveld (*.orv)|*.orv");
 inline const QString kTotalSurchargeNotSaved =
@@ -96,12 +100,38 @@ public:
     // what they were.
     void setPreviewOpen(bool open);
 
+    // The crash copy of the open project; without a store (the command line, most tests)
+    // nothing is copied and nothing is offered at start.
+    void setRecovery(RecoveryStore* store) { recovery_ = store; }
+    // The last projects opened or saved; without a list none is kept.
+    void setRecentProjects(RecentProjects* recent) { recent_ = recent; }
+    // A change reached the open project (a commit, an undo, a redo) or the copy's clock
+    // ticked: the crash copy is brought up to date, silently.
+    void projectChanged();
+    // An entry of the recent projects: opened as "Openen" would, or, when the file is gone,
+    // dropped from the list with a message.
+    void openRecent(const QString& path);
+    // A project file dropped on the main window: with a project open, the close question
+    // first; a "Nee" leaves everything as it was.
+    void openDropped(const QString& path);
+    // A project handed over by a second start of the program: opened when no project is open
+    // (true), else refused (false) and the open project left alone.
+    bool acceptHandover(const QString& path);
+    // Whether a project handed over now would be opened.
+    bool takesHandover(const QString& path) const;
+
 private:
     enum class Column { NoFile, AfterNew, AfterOpen };
     void applyColumn(Column column);
     void setMenu(MenuItem item, bool enabled);
     bool readStartupFile();
     void openCommandLine(const QString& commandLine);
+    // Opens path without a dialog, as the command line does.
+    void openPath(const QString& path);
+    // Start-up: each crash copy left behind is offered until one is opened; true then.
+    bool offerRecovery();
+    bool openRecovered(const RecoveredProject& copy);
+    void showRecentProjects();
     // Empties the records and results (Reset) and forgets the transmission run.
     void resetProject();
     void setTransmissionRun(bool exists);
@@ -114,6 +144,8 @@ private:
     MainView& view_;
     Platform& platform_;
     SectionDialog& sectionDialog_;
+    RecoveryStore* recovery_ = nullptr;
+    RecentProjects* recent_ = nullptr;
     Session session_;
     ProjectHistory history_;
     QDate today_;

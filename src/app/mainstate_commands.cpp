@@ -3,6 +3,7 @@
 #include "app/mainstate.h"
 
 #include "app/calculationrun.h"
+#include "app/recovery.h"
 #include "base/helpers.h"
 #include "base/win1252.h"
 
@@ -53,6 +54,7 @@ void MainState::ButtonChange() {
 void MainState::mnuNieuw_Click() {
     resetProject();
     session_.project = ProjectStatus::New;
+    if (recovery_) recovery_->startProject(state_, QString());
     applyColumn(Column::AfterNew);
     view_.showForm(FormId::Invoer, false);
 }
@@ -71,6 +73,7 @@ void MainState::mnuSluiten_Click() {
                        "ingevoerde/gewijzigde gegevens?"),
         MsgIcon::Question, MsgButtons::YesNo, QStringLiteral("Afsluiting programma"));
     if (answer != kAnswerYes) return;
+    if (recovery_) recovery_->endProject();
     view_.closeForm(FormId::PreView);
     view_.closeForm(FormId::Overzicht);
     view_.closeForm(FormId::Invoer);

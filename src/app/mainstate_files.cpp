@@ -3,9 +3,12 @@
 
 #include "app/mainstate.h"
 #include "app/projectfile.h"
+#include "app/recentprojects.h"
+#include "app/recovery.h"
 #include "base/helpers.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace orv {
 
@@ -35,6 +38,10 @@ void MainState::mnuOpenen_Click() {
     // shown under the file's name, as after any failed step of the open.
     if (!error.ok())
         showUnexpectedError(QStringLiteral("mnuOpenen_Click"), error.number, error.description);
+    else if (recent_)
+        recent_->add(path);
+    showRecentProjects();
+    if (recovery_) recovery_->startProject(state_, QFileInfo(path).absoluteFilePath());
     session_.project = ProjectStatus::Opened;
     view_.setStatusText(1, session_.projectFileName());
     applyColumn(Column::AfterOpen);
@@ -52,6 +59,9 @@ void MainState::mnuOpslaan_Click() {
         dialogFileName_ = answer.path;
         if (writeProject(answer.path)) break;
     }
+    if (recent_) recent_->add(QDir(platform_.currentDirectory()).filePath(dialogFileName_));
+    showRecentProjects();
+    if (recovery_) recovery_->endProject();
     // The file has no place for the surcharge on the total level: it goes with the project.
     if (state_.sources[0][0].surchargeKx > 0)
         platform_.messageBox(kTotalSurchargeNotSaved, MsgIcon::Exclamation, MsgButtons::Ok,

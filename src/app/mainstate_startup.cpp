@@ -12,7 +12,10 @@
 namespace orv {
 
 MainState::MainState(State& state, MainView& view, Platform& platform, SectionDialog& sectionDialog)
-    : state_(state), view_(view), platform_(platform), sectionDialog_(sectionDialog) {}
+    : state_(state), view_(view), platform_(platform), sectionDialog_(sectionDialog) {
+    // Every committed change, undo and redo brings the crash copy up to date at once.
+    history_.addProjectChangedListener([this] { projectChanged(); });
+}
 
 QString MainState::caption() const {
     return QStringLiteral("%1 %2.%3")
@@ -59,6 +62,9 @@ void MainState::MDIForm_Load(const QString& commandLine) {
     state_.periodHours[2] = 8;
     Settings();
     startupCompleted_ = true;
+    showRecentProjects();
+    // A recovered project takes the place of one named on the command line.
+    if (offerRecovery()) return;
     openCommandLine(commandLine);
 }
 
@@ -99,10 +105,8 @@ bool MainState::ZoekFile(const QString& filter) {
 }
 
 void MainState::openCommandLine(const QString& commandLine) {
-    QString name = commandLine;
-    if (name.size() >= 2 && name.front() == QLatin1Char('"') && name.back() == QLatin1Char('"'))
-        name = name.mid(1, name.size() - 2);
-    if (!isProjectFileName(name)) return;
+    const QString name = commandLineProject(commandLine);
+    if (name.isEmpty()) return;
     session_.pendingOpenName = name;
     mnuOpenen_Click();
 }
@@ -115,6 +119,9 @@ void MainState::MDIForm_Unload() {
     }
     platform_.setCurrentDirectory(session_.programFolder);
     view_.acceptPendingEdits();
+    // Whatever the answer below, the copy holds the project as the user left it; a save
+    // removes it.
+    projectChanged();
     // Also after "Nieuw": panel 1 still reads "Geen bestand", but the project typed since
     // is the one most at risk.
     if (session_.projectOpen()) {

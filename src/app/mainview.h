@@ -3,6 +3,7 @@
 // the two status-bar panels, showing and closing the other windows, ending the process.
 
 #include <QString>
+#include <QStringList>
 
 namespace orv {
 
@@ -49,6 +50,8 @@ public:
     virtual void acceptPendingEdits() {}
     // A transmission run came to exist for the open project, or went with the project.
     virtual void showTransmissionRun(bool exists) { (void)exists; }
+    // The recent projects, newest first; they are usable when "Openen" is.
+    virtual void showRecentProjects(const QStringList& paths) { (void)paths; }
 };
 
 // A view without windows, for runs without a screen (the command line, the benchmarks):

@@ -39,4 +39,8 @@ struct Session {
 // The command line and the open dialog both ask it.
 bool isProjectFileName(QStringView path);
 
+// The project file named by the command line (the arguments as one text, perhaps between
+// double quotes); empty when it names none.
+QString commandLineProject(const QString& commandLine);
+
 } // namespace orv

@@ -9,10 +9,11 @@
 namespace orv {
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
-enum class MsgButtons { Ok, YesNo };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
 
 // Answers of a message box, with the classic numbering.
 constexpr int kAnswerOk = 1;
+constexpr int kAnswerCancel = 2;
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
 

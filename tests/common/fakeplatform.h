@@ -29,6 +29,7 @@ public:
         messages.append({text, icon, buttons, caption});
         log.append(QStringLiteral("message:") + caption);
         if (!answers.isEmpty()) return answers.dequeue();
+        if (buttons == orv::MsgButtons::YesNoCancel) return orv::kAnswerCancel;
         return buttons == orv::MsgButtons::YesNo ? orv::kAnswerNo : orv::kAnswerOk;
     }
     QString inputBox(const QString& prompt, const QString& caption,

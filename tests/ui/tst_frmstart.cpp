@@ -1,11 +1,15 @@
+#include "app/instancelock.h"
 #include "app/mainstate.h"
 #include "app/projectfile.h"
+#include "app/recentprojects.h"
 #include "app/settingsfile.h"
 #include "base/win1252.h"
 #include "common/fakeplatform.h"
+#include "common/files.h"
 #include "common/testmain.h"
 #include "ui/platform/translation.h"
 #include "ui/shell/frmstart.h"
+#include "ui/shell/singleinstance.h"
 #include "ui/shell/wiring.h"
 
 #include <QAction>
@@ -15,12 +19,16 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
+#include <QUrl>
 
 using namespace orv;
 using namespace orvtest;
@@ -165,6 +173,59 @@ private slots:
         QVERIFY(d.window.processEnded());
         QVERIFY(!d.window.isVisible());
         QCOMPARE(d.platform.messages.size(), 1);
+    }
+
+    // A project opened, here by dropping it on the window, stands in "Bestand" just above
+    // "E&xit", greyed while a project is open; a drop over an open project asks to close it.
+    void recentProjectsAndDrop() {
+        Desktop d;
+        RecentProjects recent;
+        d.main.setRecentProjects(&recent);
+        const auto drop = [&d] {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(d.dir.filePath("proj.orv"))});
+            QDragEnterEvent enter({10, 10}, Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&d.window, &enter);
+            QDropEvent event({10, 10}, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&d.window, &event);
+            QCoreApplication::processEvents();
+        };
+        drop();
+        QCOMPARE(d.window.statusText(1), QStringLiteral("proj.orv"));
+        const QList<QAction*> items = d.window.findChild<QMenu*>("mnuBestand")->actions();
+        QAction* entry = items[items.indexOf(d.action("mnuExit")) - 2];
+        QCOMPARE(entry->text(), QStringLiteral("&1 proj.orv"));
+        QCOMPARE(entry->statusTip(), d.dir.filePath("proj.orv"));
+        QVERIFY(!entry->isEnabled());
+        d.platform.answers.enqueue(kAnswerNo);
+        drop();
+        QCOMPARE(d.platform.messages.back().caption, QStringLiteral("Afsluiting programma"));
+    }
+
+    // A second start while this program holds the lock hands its project over, which this
+    // window opens, and ends without writing its folder's "Ornaveld.set".
+    void secondStartHandsOver() {
+#ifndef ORNAVELD_DESKTOP_PROGRAM
+        QSKIP("built without the desktop program");
+#else
+        Desktop d;
+        InstanceLock lock(d.dir.filePath("data/Ornaveld"));
+        QVERIFY(lock.acquire());
+        InstanceServer server(
+            lock.serverName(), [&d](const QString& p) { return d.main.takesHandover(p); },
+            [&d](const QString& p) { d.main.acceptHandover(p); });
+        const QByteArray settings = fileBytes(d.dir.filePath(kSettingsFileName));
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", d.dir.filePath("data"));
+        second.setProcessEnvironment(env);
+        second.setWorkingDirectory(d.dir.path());
+        second.start(ORNAVELD_DESKTOP_PROGRAM, {"proj.orv"});
+        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 20000);
+        QCOMPARE(second.exitCode(), 0);
+        QTRY_COMPARE(d.window.statusText(1), QStringLiteral("proj.orv"));
+        QCOMPARE(fileBytes(d.dir.filePath(kSettingsFileName)), settings);
+#endif
     }
 
     // With Qt's Dutch texts loaded the standard dialogs read Dutch.

@@ -107,6 +107,18 @@ int QtPlatform::messageBox(const QString& text, MsgIcon icon, MsgButtons buttons
         // Closing the box without a choice counts as No: the questions have no Cancel.
         return box.clickedButton() == yes ? kAnswerYes : kAnswerNo;
     }
+    if (buttons == MsgButtons::YesNoCancel) {
+        QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("&Nee"), QMessageBox::NoRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("Annuleren"), QMessageBox::RejectRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(cancel);
+        box.exec();
+        // Closing the box is no answer at all.
+        return box.clickedButton() == yes  ? kAnswerYes
+               : box.clickedButton() == no ? kAnswerNo
+                                           : kAnswerCancel;
+    }
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
     return kAnswerOk;

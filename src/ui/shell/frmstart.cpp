@@ -2,6 +2,7 @@
 
 #include "app/calculationrun.h"
 #include "app/mainstate.h"
+#include "app/recentprojects.h"
 #include "base/version.h"
 #include "ui/platform/toolbaricon.h"
 #include "ui/platform/uihelpers.h"
@@ -9,9 +10,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -68,6 +72,7 @@ frmStart::frmStart(State& state, Platform& platform, QWidget* parent)
         statusBar()->addWidget(panels_[i], i == 0 ? 0 : 1);
     }
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    setAcceptDrops(true);
     resize(1000, 700);
 }
 
@@ -104,7 +109,14 @@ void frmStart::buildMenus() {
     forward(add(bestand, {MenuItem::Opslaan, "mnuOpslaan", "Op&slaan", "Ctrl+S"}),
             [](MainState& m) { m.mnuOpslaan_Click(); });
     bestand->addSeparator()->setObjectName(QStringLiteral("S3"));
+    // The recent projects come below the last separator, between it and "E&xit".
+    recentSeparator_ = new QAction(this);
+    recentSeparator_->setSeparator(true);
+    recentSeparator_->setObjectName(QStringLiteral("S4"));
+    recentSeparator_->setVisible(false);
     QAction* exit = bestand->addAction(QStringLiteral("E&xit"));
+    bestand->insertAction(exit, recentSeparator_);
+    bestand_ = bestand;
     exit->setObjectName(QStringLiteral("mnuExit"));
     exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
     forward(exit, [](MainState& m) { m.mnuExit_Click(); });
@@ -196,6 +208,61 @@ QAction* frmStart::toolbarEntry(int index) const {
 
 void frmStart::setMenuEnabled(MenuItem item, bool enabled) {
     menuAction(item)->setEnabled(enabled);
+    // Opening a recent project is "Openen" without its dialog.
+    if (item == MenuItem::Openen) {
+        for (QAction* action : recent_)
+            action->setEnabled(enabled);
+    }
+}
+
+void frmStart::showRecentProjects(const QStringList& paths) {
+    qDeleteAll(recent_);
+    recent_.clear();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        auto* action = new QAction(RecentProjects::menuText(i, path), bestand_);
+        action->setObjectName(QStringLiteral("mnuRecent_%1").arg(i + 1));
+        action->setStatusTip(path);
+        action->setEnabled(menuAction(MenuItem::Openen)->isEnabled());
+        bestand_->insertAction(recentSeparator_, action);
+        connect(
+            action, &QAction::triggered, this,
+            [this, path] {
+                if (mainState_) mainState_->openRecent(path);
+            },
+            Qt::QueuedConnection);
+        recent_.append(action);
+    }
+    recentSeparator_->setVisible(!recent_.isEmpty());
+}
+
+namespace {
+
+// The one local project file a drag carries, else nothing.
+QString droppedProject(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1) return {};
+    const QUrl url = mime->urls().front();
+    return url.isLocalFile() && isProjectFileName(url.toLocalFile()) ? url.toLocalFile()
+                                                                     : QString();
+}
+
+} // namespace
+
+void frmStart::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedProject(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void frmStart::dropEvent(QDropEvent* event) {
+    const QString path = droppedProject(event->mimeData());
+    if (path.isEmpty() || !mainState_) return;
+    event->acceptProposedAction();
+    // The close question and the open run after the drop has ended, not inside it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, path] {
+            if (mainState_) mainState_->openDropped(path);
+        },
+        Qt::QueuedConnection);
 }
 
 void frmStart::setButtonEnabled(int index, bool enabled) {

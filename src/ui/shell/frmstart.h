@@ -61,6 +61,9 @@ public:
     void endProcess() override;
     void acceptPendingEdits() override { emit pendingEditsWanted(); }
     void showTransmissionRun(bool exists) override { emit transmissionRunChanged(exists); }
+    void showRecentProjects(const QStringList& paths) override;
+    // The recent projects of the "Bestand" menu, newest first.
+    const QList<QAction*>& recentActions() const { return recent_; }
 
 signals:
     // Connected directly: the input form's project tab reaches the records before return.
@@ -69,6 +72,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
@@ -83,6 +88,9 @@ private:
     QMdiArea* mdi_;
     QMenu* berekening_ = nullptr;
     QMenu* taakBar_ = nullptr;
+    QMenu* bestand_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    QList<QAction*> recent_;
     QSystemTrayIcon* tray_ = nullptr;
     QLabel* panels_[2] = {nullptr, nullptr};
     std::array<QAction*, kMenuItemCount> menu_{};

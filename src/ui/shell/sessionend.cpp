@@ -25,6 +25,9 @@ void onSignal(int) {
 // what the user has.
 void writeSettingsNow(MainState& mainState, State& state) {
     if (!mainState.startupCompleted() || mainState.processEnded()) return;
+    // The project is not saved over the user's file, but its crash copy is made current, so
+    // that the next start offers it back.
+    mainState.projectChanged();
     QDir::setCurrent(mainState.session().programFolder);
     writeSettingsFile(mainState.settingsPath(), state.settings);
 }

@@ -2,7 +2,7 @@
 // The end of the desktop session, SIGTERM and SIGHUP (a logout, a shutdown, kill): the program
 // ends at once without asking anything, as there is nobody left to answer. The settings file
 // is written, so that a library entry added in this session is kept; a changed project is not
-// saved over the user's file without being asked.
+// saved over the user's file without being asked; its crash copy is brought up to date instead.
 
 #include "app/mainstate.h"
 #include "model/state.h"

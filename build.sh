@@ -88,6 +88,8 @@ fuzz)
         # varying length the resident size creeps towards libFuzzer's 2 GB limit without a
         # leak (LeakSanitizer still checks every input): a smaller quarantine, memory handed
         # back to the system each second, and room up to 4 GB.
+        # UBSan stops at its first finding, so that libFuzzer keeps the input as a crash.
+        UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1} \
         ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64:allocator_release_to_os_interval_ms=1000} \
         "$target" "${limit[@]}" -max_len=200000 -print_final_stats=1 -rss_limit_mb=4096 \
             -artifact_prefix="fuzz-artifacts/$name-" "fuzz-corpus/$name" fuzz/seeds/"$name"

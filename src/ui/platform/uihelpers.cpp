@@ -76,10 +76,11 @@ void closeDocument(QWidget* document) {
 }
 
 QPushButton* addButton(QBoxLayout& row, QWidget* parent, const QString& name,
-                       const QString& caption) {
+                       const QString& caption, std::function<void()> onClick) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    QObject::connect(button, &QPushButton::clicked, parent, std::move(onClick));
     row.addWidget(button);
     return button;
 }

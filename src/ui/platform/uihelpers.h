@@ -3,6 +3,8 @@
 
 #include <QColor>
 
+#include <functional>
+
 class QPainter;
 class QRect;
 class QWidget;
@@ -46,9 +48,9 @@ void paintGradient(QPainter& painter, const QRect& area, const QColor& start, co
 void closeDocument(QWidget* document);
 
 // A push button at the end of a row of buttons, named for the tests and, by its caption
-// without the "&", for screen readers.
+// without the "&", for screen readers; a click runs onClick.
 QPushButton* addButton(QBoxLayout& row, QWidget* parent, const QString& name,
-                       const QString& caption);
+                       const QString& caption, std::function<void()> onClick);
 
 // The buttons of a toolbar in the Tab order, each named for screen readers by its Dutch
 // tooltip (its caption when it has none). Call it once the toolbar holds its buttons.

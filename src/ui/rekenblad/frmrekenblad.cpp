@@ -82,13 +82,12 @@ frmRekenblad::frmRekenblad(State& state, const Session& session, Platform& platf
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto addButton = [&](const QString& name, const QString& caption, auto slot) {
-        connect(orv::addButton(*buttons, this, name, caption), &QPushButton::clicked, this, slot);
-    };
-    addButton(QStringLiteral("cmdKopieren"), QStringLiteral("&Kopiëren"), [this] { copy(); });
-    addButton(QStringLiteral("cmdOpslaan"), QStringLiteral("&Opslaan als CSV"),
-              [this] { saveCsv(); });
-    addButton(QStringLiteral("cmdSluiten"), QStringLiteral("&Sluiten"), [this] { close(); });
+    orv::addButton(*buttons, this, QStringLiteral("cmdKopieren"), QStringLiteral("&Kopiëren"),
+                   [this] { copy(); });
+    orv::addButton(*buttons, this, QStringLiteral("cmdOpslaan"), QStringLiteral("&Opslaan als CSV"),
+                   [this] { saveCsv(); });
+    orv::addButton(*buttons, this, QStringLiteral("cmdSluiten"), QStringLiteral("&Sluiten"),
+                   [this] { close(); });
     layout->addLayout(buttons);
 
     const QFontMetrics m = fontMetrics();

@@ -148,18 +148,18 @@ frmVergelijk::frmVergelijk(VariantLevels a, VariantLevels b, ComparisonPrint nam
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto addButton = [&](const QString& name, const QString& caption, auto slot) {
-        connect(orv::addButton(*buttons, this, name, caption), &QPushButton::clicked, this, slot);
-    };
-    addButton(QStringLiteral("cmdKopieren"), QStringLiteral("&Kopiëren"), [this] { copy(); });
-    addButton(QStringLiteral("cmdOpslaan"), QStringLiteral("&Opslaan als CSV"),
-              [this] { saveCsv(); });
-    addButton(QStringLiteral("cmdAfdrukken"), QStringLiteral("&Afdrukken"),
-              [this] { printComparison(); });
-    addButton(QStringLiteral("cmdPreview"), QStringLiteral("Afdruk&voorbeeld"),
-              [this] { preview(); });
-    addButton(QStringLiteral("cmdPdf"), QStringLiteral("&PDF"), [this] { savePdf(); });
-    addButton(QStringLiteral("cmdSluiten"), QStringLiteral("&Sluiten"), [this] { close(); });
+    orv::addButton(*buttons, this, QStringLiteral("cmdKopieren"), QStringLiteral("&Kopiëren"),
+                   [this] { copy(); });
+    orv::addButton(*buttons, this, QStringLiteral("cmdOpslaan"), QStringLiteral("&Opslaan als CSV"),
+                   [this] { saveCsv(); });
+    orv::addButton(*buttons, this, QStringLiteral("cmdAfdrukken"), QStringLiteral("&Afdrukken"),
+                   [this] { printComparison(); });
+    orv::addButton(*buttons, this, QStringLiteral("cmdPreview"), QStringLiteral("Afdruk&voorbeeld"),
+                   [this] { preview(); });
+    orv::addButton(*buttons, this, QStringLiteral("cmdPdf"), QStringLiteral("&PDF"),
+                   [this] { savePdf(); });
+    orv::addButton(*buttons, this, QStringLiteral("cmdSluiten"), QStringLiteral("&Sluiten"),
+                   [this] { close(); });
     layout->addLayout(buttons);
 
     refresh();

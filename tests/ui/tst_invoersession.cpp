@@ -206,8 +206,11 @@ private slots:
     void everyControlNamedAndReachable_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("window"); // empty: the main window
-        const auto row = [](const char* name, const QString& steps, const char* window) {
-            QTest::newRow(name) << steps << QString::fromLatin1(window);
+        QTest::addColumn<QString>("press");  // a button of the modal window, pressed first
+        const auto row = [](const char* name, const QString& steps, const char* window,
+                            const char* press = "") {
+            QTest::newRow(name) << steps << QString::fromLatin1(window)
+                                << QString::fromLatin1(press);
         };
         const QString run = QStringLiteral("open F5 @mnuLi ");
         row("main window", "", "");
@@ -216,6 +219,7 @@ private slots:
         row("input, line sources", "open Ctrl+PgDown", "frmInvoer");
         row("input, editing", "open Ctrl+PgDown Ctrl+PgDown Return", "frmInvoer");
         row("library", "open F6", "frmLw");
+        row("library, editing", "open F6", "frmLw", "cmdToevoegen");
         row("surcharge", "open F7", "frmToeslag");
         row("geometry", "open Ctrl+PgDown Down Return @cmdControle", "frmGeometrie");
         row("print settings", "open @mnuLettertype", "frmLettertype");
@@ -229,13 +233,17 @@ private slots:
     void everyControlNamedAndReachable() {
         QFETCH(QString, steps);
         QFETCH(QString, window);
+        QFETCH(QString, press);
         Desk s(window == QLatin1String("frmSamenstellen"));
+        if (!press.isEmpty()) // "Toevoegen" asks how: "1", an entry by hand
+            s.platform.inputAnswers.enqueue(QStringLiteral("1"));
         QStringList faults{QStringLiteral("not shown")};
         QTimer modal;
         QObject::connect(&modal, &QTimer::timeout, [&] {
             QWidget* w = QApplication::activeModalWidget();
             if (!w || w->objectName() != window) return;
             modal.stop();
+            if (!press.isEmpty()) w->findChild<QAbstractButton*>(press)->click();
             faults = accessFaults(w);
             w->close();
         });
